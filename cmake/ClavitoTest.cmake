@@ -1,0 +1,38 @@
+# Declares every test executable alike.
+#   clavito_add_test(NAME <name> KIND unit|widget [LIBS <libraries...>] SOURCES <files...>)
+# LIBS defaults to the whole program library; a component's tests name only the component's library.
+# unit:   plain GoogleTest, no display, linked against the program library.
+# widget: the same, plus one QApplication for the whole executable on the offscreen platform.
+find_package(GTest REQUIRED)
+include(GoogleTest)
+
+function(clavito_add_test)
+    cmake_parse_arguments(T "" "NAME;KIND" "SOURCES;LIBS" ${ARGN})
+    if(NOT T_LIBS)
+        set(T_LIBS clavito_lib)
+    endif()
+    add_executable(${T_NAME} ${T_SOURCES})
+    target_include_directories(${T_NAME} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
+    target_link_libraries(${T_NAME} PRIVATE ${T_LIBS} GTest::gtest)
+    if(T_KIND STREQUAL "widget")
+        target_sources(${T_NAME} PRIVATE ${PROJECT_SOURCE_DIR}/tests/support/WidgetMain.cpp)
+        set(env "QT_QPA_PLATFORM=offscreen")
+    elseif(T_KIND STREQUAL "unit")
+        target_link_libraries(${T_NAME} PRIVATE GTest::gtest_main)
+        set(env "")
+    else()
+        message(FATAL_ERROR "clavito_add_test: KIND must be unit or widget")
+    endif()
+    gtest_discover_tests(${T_NAME}
+        PROPERTIES LABELS ${T_KIND} ENVIRONMENT "${env}"
+        DISCOVERY_TIMEOUT 30)
+endfunction()
+
+# End-to-end tests are shell scripts run against the built program under Xvfb and a JACK dummy server.
+#   clavito_add_e2e(NAME <name> SCRIPT <file>)
+function(clavito_add_e2e)
+    cmake_parse_arguments(T "" "NAME;SCRIPT" "" ${ARGN})
+    add_test(NAME ${T_NAME}
+        COMMAND bash ${PROJECT_SOURCE_DIR}/tests/e2e/${T_SCRIPT} $<TARGET_FILE:clavito>)
+    set_tests_properties(${T_NAME} PROPERTIES LABELS e2e TIMEOUT 180 RUN_SERIAL TRUE)
+endfunction()

@@ -1,0 +1,69 @@
+#pragma once
+// The program's one MIDI output port: a thin stand-in for the system MIDI mapper.
+//
+// The mapper chooses one of three real outputs from section "MIDI" of the settings file (see MidiSettings):
+// the built-in FluidSynth synthesizer, an ALSA sequencer port or a JACK MIDI port. Every call is made on the
+// UI thread. After a failed open the port holds no output and every later call is harmless.
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include <QString>
+
+namespace platform {
+
+// Open results, as the program reports them.
+inline constexpr std::uint32_t MMSYSERR_NOERROR = 0;
+inline constexpr std::uint32_t MMSYSERR_ALLOCATED = 4;  // "Device Already Allocated"
+inline constexpr std::uint32_t MIDIERR_NOMAP = 66;      // the synthesizer was chosen but no SoundFont loads
+inline constexpr std::uint32_t MIDIERR_NODEVICE = 68;   // no output could be opened at all
+inline constexpr std::uint32_t MMSYSERR_ERROR = 1;      // any other failure
+
+// One real destination for packed short messages (status | data1 << 8 | data2 << 16).
+class MidiOutput {
+public:
+    virtual ~MidiOutput() = default;
+    virtual void send(std::uint32_t msg) = 0;
+    // Silences every note this output left sounding (see the implementations for how).
+    virtual void reset() = 0;
+};
+
+struct MidiOpenResult {
+    std::uint32_t code = MMSYSERR_ERROR;
+    std::unique_ptr<MidiOutput> output;  // set exactly when code == MMSYSERR_NOERROR
+};
+
+// Opens an output for the settings file at settingsPath (reads its "MIDI" section).
+using MidiOpener = std::function<MidiOpenResult(const QString& settingsPath)>;
+
+// The real mapper: "synth", "alsa", "jack" or "auto".
+MidiOpenResult openMidiMapper(const QString& settingsPath);
+
+// The port handle the main window keeps. Owns the output it opened; Close() releases it.
+class MidiOut {
+public:
+    std::uint32_t Open(const MidiOpener& opener, const QString& settingsPath);
+    void ShortMsg(std::uint32_t msg);
+    void Reset();
+    void Close();
+    bool isOpen() const { return output_ != nullptr; }
+
+private:
+    std::unique_ptr<MidiOutput> output_;
+};
+
+// What a recording output saw, in order. Used by the widget tests in place of a real port.
+struct MidiEvent {
+    enum Kind { Message, Reset, Close } kind;
+    std::uint32_t msg = 0;
+    bool operator==(const MidiEvent&) const = default;
+};
+using MidiLog = std::vector<MidiEvent>;
+
+// An opener whose outputs append to *log (a Close event when the output is destroyed).
+// With code != 0 the open fails with that code and records nothing.
+MidiOpener recordingMidiOpener(std::shared_ptr<MidiLog> log, std::uint32_t code = MMSYSERR_NOERROR);
+
+}  // namespace platform

@@ -1,0 +1,3 @@
+#include "ui/ClavitoMain.h"
+
+TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent) {}
