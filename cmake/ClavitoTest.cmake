@@ -4,6 +4,7 @@
 # unit:   plain GoogleTest, no display, linked against the program library.
 # widget: the same, plus one QApplication for the whole executable on the offscreen platform.
 find_package(GTest REQUIRED)
+find_package(Qt6 REQUIRED COMPONENTS Test)
 include(GoogleTest)
 
 function(clavito_add_test)
@@ -16,6 +17,7 @@ function(clavito_add_test)
     target_link_libraries(${T_NAME} PRIVATE ${T_LIBS} GTest::gtest)
     if(T_KIND STREQUAL "widget")
         target_sources(${T_NAME} PRIVATE ${PROJECT_SOURCE_DIR}/tests/support/WidgetMain.cpp)
+        target_link_libraries(${T_NAME} PRIVATE Qt6::Test)
         set(env "QT_QPA_PLATFORM=offscreen")
     elseif(T_KIND STREQUAL "unit")
         target_link_libraries(${T_NAME} PRIVATE GTest::gtest_main)

@@ -1,0 +1,126 @@
+// The settings file beside the executable: read and checked once in the show sequence (a bad value is
+// corrected in memory and in the file at once), written once in the hide sequence.
+#include <QAction>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QScreen>
+
+#include "platform/dialogs/MessageBox.h"
+#include "platform/profile/ProfileValues.h"
+#include "ui/ClavitoMain.h"
+
+using platform::GetProfileBool;
+using platform::GetProfileInt;
+
+namespace {
+constexpr int kGroupItems = 8;
+constexpr int kPercussionPosition = 16;
+
+struct Range {
+    const char* key;
+    std::int32_t min, max, fallback;
+};
+} // namespace
+
+// The executable's full path with its extension (from the last dot of the file name) replaced by ".INI".
+QString TMainForm::DefaultSettingsPath() {
+    const QFileInfo exe(QCoreApplication::applicationFilePath());
+    const QString name = exe.fileName();
+    const qsizetype dot = name.lastIndexOf(u'.');
+    const QString base = dot < 0 ? name : name.left(dot);
+    return QDir(exe.absolutePath()).filePath(base + QStringLiteral(".INI"));
+}
+
+bool TMainForm::WriteInt(const char* section, const char* key, std::int32_t value) {
+    if (platform::WriteProfileInt(QLatin1String(section), QLatin1String(key), value, settingsPath_))
+        return true;
+    platform::ShowApplicationError(
+        QStringLiteral("%1 に書き込めません").arg(QDir::toNativeSeparators(settingsPath_)));
+    return false;
+}
+
+bool TMainForm::WriteBool(const char* section, const char* key, bool value) {
+    return WriteInt(section, key, value ? 1 : 0);
+}
+
+void TMainForm::ReadSettings(std::int32_t& keyboardType, int& x, int& y) {
+    const QString& file = settingsPath_;
+    const QString sound = QStringLiteral("Sound");
+    const Range ranges[] = {
+        {"Key", -46, 39, 0}, {"Volume", 0, 32, 25}, {"Modulation", 0, 32, 0}, {"PosShift", 0, 6, 0}};
+    std::int32_t* fields[] = {&Key, &Volume, &Modulation, &PosShift};
+    for (std::size_t i = 0; i < std::size(ranges); ++i) {
+        const Range& r = ranges[i];
+        *fields[i] = GetProfileInt(sound, QLatin1String(r.key), r.fallback, file);
+        if (*fields[i] < r.min || *fields[i] > r.max) {
+            *fields[i] = r.fallback;
+            WriteInt("Sound", r.key, r.fallback);
+        }
+    }
+
+    // The instrument position must name an entry of the Sound menu: a group and one of its items, or the
+    // percussion entry (whose item is not checked further, after its sign).
+    Index1 = GetProfileInt(sound, QStringLiteral("Index1"), 0, file);
+    Index2 = GetProfileInt(sound, QStringLiteral("Index2"), 0, file);
+    const int entries = static_cast<int>(MainMenuJ.Sound->actions().size());
+    const bool valid = Index1 >= 0 && Index1 <= entries - 1 && Index2 >= 0 &&
+                       (Index1 == kPercussionPosition || Index2 <= kGroupItems - 1);
+    if (!valid) {
+        Index1 = 0;
+        Index2 = 0;
+        WriteInt("Sound", "Index1", 0);
+        WriteInt("Sound", "Index2", 0);
+    }
+
+    const bool high = GetProfileBool(QStringLiteral("Octave"), QStringLiteral("High"), false, file);
+    High1->setChecked(high);
+    High2->setChecked(high);
+    const bool low = GetProfileBool(QStringLiteral("Octave"), QStringLiteral("Low"), false, file);
+    Low1->setChecked(low);
+    Low2->setChecked(low);
+    keyboardType = GetProfileInt(QStringLiteral("Options"), QStringLiteral("KeyBoard"), 0, file);
+    if (GetProfileBool(QStringLiteral("Options"), QStringLiteral("Menu-Japanese"), true, file)) {
+        Japanese1->setChecked(true);
+        Japanese2->setChecked(true);
+    }
+    x = GetProfileInt(QStringLiteral("Position"), QStringLiteral("X"), 0, file);
+    y = GetProfileInt(QStringLiteral("Position"), QStringLiteral("Y"), 0, file);
+    ClampPosition(x, y);
+}
+
+// A corrected coordinate is written back as the window's current edge (where the system put it); the
+// clamped value is where the show sequence then places the window.
+void TMainForm::ClampPosition(int& x, int& y) {
+    const QRect screenRect = (screen() ? screen() : QGuiApplication::primaryScreen())->geometry();
+    const int w = frameGeometry().width(), h = frameGeometry().height();
+    if (x < 0) {
+        x = 0;
+        WriteInt("Position", "X", pos().x());
+    }
+    if (x > screenRect.width() - w) {
+        x = screenRect.width() - w;
+        WriteInt("Position", "X", pos().x());
+    }
+    if (y < 0) {
+        y = 0;
+        WriteInt("Position", "Y", pos().y());
+    }
+    if (y > screenRect.height() - h) {
+        y = screenRect.height() - h;
+        WriteInt("Position", "Y", pos().y());
+    }
+}
+
+// Every key in its fixed order; after a failed write the keys that follow are not written.
+void TMainForm::WriteSettings(std::int32_t keyboardType) {
+    WriteInt("Sound", "Key", Key) && WriteInt("Sound", "Volume", Volume) &&
+        WriteInt("Sound", "Modulation", Modulation) && WriteInt("Sound", "PosShift", PosShift) &&
+        WriteInt("Sound", "Index1", Index1) && WriteInt("Sound", "Index2", Index2) &&
+        WriteInt("Options", "KeyBoard", keyboardType) &&
+        WriteBool("Options", "Menu-Japanese", Japanese1->isChecked()) &&
+        WriteBool("Octave", "High", High1->isChecked()) && WriteBool("Octave", "Low", Low1->isChecked()) &&
+        WriteInt("Position", "X", pos().x()) && WriteInt("Position", "Y", pos().y());
+}

@@ -1,0 +1,45 @@
+#include "platform/controls/Panel.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace platform {
+
+TLabel::TLabel(QWidget* parent) : QWidget(parent), fontColor_(palette().color(QPalette::ButtonText)) {
+    setFocusPolicy(Qt::NoFocus);
+}
+
+void TLabel::setCaption(const QString& caption) {
+    if (caption_ != caption) {
+        caption_ = caption;
+        update();
+    }
+}
+
+void TLabel::setFontColor(const QColor& color) {
+    if (fontColor_ != color) {
+        fontColor_ = color;
+        update();
+    }
+}
+
+// No background is painted, so the parent shows through around the text; '&' is drawn as it stands.
+void TLabel::paintEvent(QPaintEvent*) {
+    if (caption_.isEmpty()) {
+        return;
+    }
+    QPainter painter(this);
+    painter.setPen(fontColor_);
+    painter.drawText(rect(), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, caption_);
+}
+
+// The press belongs to the label, so that its release comes back here and not to what lies beneath.
+void TLabel::mousePressEvent(QMouseEvent* event) {
+    event->accept();
+}
+
+void TLabel::mouseReleaseEvent(QMouseEvent* event) {
+    emit MouseUp(this, event->button(), event->position().toPoint());
+}
+
+} // namespace platform

@@ -1,0 +1,53 @@
+#include <array>
+
+#include "platform/midi/MidiOut.h"
+#include "platform/midi/MidiSettings.h"
+#include "platform/midi/SequencerOutput.h"
+#include "platform/midi/SynthOutput.h"
+
+namespace platform {
+
+namespace {
+
+MidiOpenResult openSynth(const MidiSettings& settings) {
+    return openSynthOutput(settings);
+}
+
+MidiOpenResult openAlsa(const MidiSettings& settings) {
+    return openSequencerOutput(SequencerApi::Alsa, settings.connect);
+}
+
+MidiOpenResult openJack(const MidiSettings& settings) {
+    return openSequencerOutput(SequencerApi::Jack, settings.connect);
+}
+
+// "auto" takes the first of these that opens.
+constexpr std::array kAutoOrder = {&openSynth, &openAlsa, &openJack};
+
+MidiOpenResult openFirstAvailable(const MidiSettings& settings) {
+    for (const auto open : kAutoOrder) {
+        if (MidiOpenResult result = open(settings); result.code == MMSYSERR_NOERROR) {
+            return result;
+        }
+    }
+    return {MIDIERR_NODEVICE, nullptr};
+}
+
+} // namespace
+
+MidiOpenResult openMidiMapper(const QString& settingsPath) {
+    const MidiSettings settings = readMidiSettings(settingsPath);
+    switch (settings.output) {
+    case MidiOutputChoice::Synth:
+        return openSynth(settings);
+    case MidiOutputChoice::Alsa:
+        return openAlsa(settings);
+    case MidiOutputChoice::Jack:
+        return openJack(settings);
+    case MidiOutputChoice::Auto:
+        break;
+    }
+    return openFirstAvailable(settings);
+}
+
+} // namespace platform

@@ -1,0 +1,43 @@
+#pragma once
+// The ALSA sequencer and JACK MIDI outputs: a port "out" of the client "Clavito", through RtMidi.
+
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "platform/midi/MidiOut.h"
+#include "platform/midi/NoteTracker.h"
+
+class RtMidiOut;
+
+namespace platform {
+
+enum class SequencerApi { Alsa, Jack };
+
+// Opens the port and, when connect is not empty, connects it to that destination. No sequencer or no JACK
+// server gives MIDIERR_NODEVICE; a destination that cannot be connected is reported on stderr and the port
+// stays open unconnected.
+MidiOpenResult openSequencerOutput(SequencerApi api, const std::string& connect);
+
+// Whether the RtMidi name of a destination port names "client:port". RtMidi lists JACK ports by their full
+// name "client:port" and ALSA ports as "client name:port name client-id:port-id"; an ALSA destination may be
+// given by the whole name, by its name part or by its numeric address.
+bool portNameMatches(std::string_view portName, std::string_view destination);
+
+class SequencerOutput : public MidiOutput {
+public:
+    explicit SequencerOutput(std::unique_ptr<RtMidiOut> port);
+    ~SequencerOutput() override;
+
+    void send(std::uint32_t msg) override;
+    // Note Off for every note this port left sounding, then All Notes Off on all 16 channels.
+    void reset() override;
+
+private:
+    void write(const ShortMessage& message);
+
+    std::unique_ptr<RtMidiOut> port_;
+    NoteTracker notes_;
+};
+
+} // namespace platform

@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# Installs the Debian packages Clavito needs that are missing. Usage: scripts/deps.sh [build|run|test]...
+set -euo pipefail
+
+build=(cmake g++ pkg-config make qt6-base-dev librtmidi-dev libfluidsynth-dev libjack-jackd2-dev)
+run=(fluid-soundfont-gm fonts-liberation2 fonts-ipafont-gothic fonts-dejavu-core)
+test=(libgtest-dev libbenchmark-dev xvfb xauth xdotool jackd2 jack-tools x11-utils openbox sox imagemagick
+      clang libclang-rt-14-dev timgm6mb-soundfont procps)
+
+wanted=()
+for set in "${@:-build run}"; do
+    case "$set" in
+    build) wanted+=("${build[@]}") ;;
+    run) wanted+=("${run[@]}") ;;
+    test) wanted+=("${test[@]}") ;;
+    *) echo "deps.sh: unknown set '$set'" >&2; exit 2 ;;
+    esac
+done
+
+missing=()
+for pkg in "${wanted[@]}"; do
+    dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed' || missing+=("$pkg")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+sudo=()
+[ "$(id -u)" -eq 0 ] || sudo=(sudo)
+echo "Installing: ${missing[*]}"
+export DEBIAN_FRONTEND=noninteractive
+"${sudo[@]}" apt-get update -qq
+# jackd2 asks whether to enable realtime scheduling; the default answer is fine.
+"${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"

@@ -1,0 +1,85 @@
+# Shared helpers of the end-to-end tests: each test runs the built program from a folder of its own (so its
+# settings file is its own) under a private Xvfb display and, where it needs one, a private JACK server on
+# the dummy driver. Everything started here is stopped when the test's shell exits.
+set -euo pipefail
+
+CLAVITO_BUILT=${1:?usage: $0 path/to/clavito}
+WORK=$(mktemp -d)
+PIDS=()
+
+cleanup() {
+    for pid in "${PIDS[@]}"; do kill "$pid" 2>/dev/null || true; done
+    for pid in "${PIDS[@]}"; do wait "$pid" 2>/dev/null || true; done
+    rm -rf "$WORK"
+}
+trap cleanup EXIT
+
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+# Polls a command until it succeeds or the seconds run out.
+wait_for() {
+    local seconds=$1; shift
+    local deadline=$((SECONDS + seconds))
+    until "$@" >/dev/null 2>&1; do
+        [ $SECONDS -lt $deadline ] || return 1
+        sleep 0.1
+    done
+}
+
+start_xvfb() {
+    local display
+    for display in $(seq 70 120); do
+        [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ] || break
+    done
+    Xvfb ":$display" -screen 0 1024x768x24 -nolisten tcp >"$WORK/xvfb.log" 2>&1 &
+    PIDS+=($!)
+    export DISPLAY=":$display"
+    wait_for 10 xdpyinfo || fail "Xvfb did not start"
+}
+
+# A JACK server of this test's own, on the dummy driver.
+start_jack() {
+    export JACK_DEFAULT_SERVER="clavito-e2e-$$"
+    export JACK_NO_START_SERVER=1
+    jackd --no-realtime -d dummy -r 48000 -p 256 >"$WORK/jackd.log" 2>&1 &
+    PIDS+=($!)
+    wait_for 10 jack_lsp || fail "jackd did not start: $(cat "$WORK/jackd.log")"
+}
+
+# The program copied into the test's folder with the settings file given on standard input.
+install_clavito() {
+    cp "$CLAVITO_BUILT" "$WORK/clavito"
+    local help
+    help="$(dirname "$CLAVITO_BUILT")/Clavito.hlp"
+    [ -f "$help" ] && cp "$help" "$WORK/"
+    cat >"$WORK/clavito.INI"
+}
+
+start_clavito() {
+    (cd "$WORK" && exec ./clavito) >"$WORK/clavito.log" 2>&1 &
+    CLAVITO_PID=$!
+    PIDS+=("$CLAVITO_PID")
+}
+
+# The main window's X id, once it is mapped.
+main_window() { xdotool search --onlyvisible --name '^Clavito$' | head -n 1; }
+
+# Sends SIGTERM and waits for the program to end; prints how long that took in milliseconds.
+stop_clavito() {
+    local start end
+    start=$(date +%s%N)
+    kill -TERM "$CLAVITO_PID"
+    wait "$CLAVITO_PID" || fail "clavito exited with $?: $(cat "$WORK/clavito.log")"
+    end=$(date +%s%N)
+    echo $(((end - start) / 1000000))
+}
+
+# Starts jack_midi_dump and waits for its input port; its lines go to $WORK/midi.txt.
+start_midi_monitor() {
+    jack_midi_dump >"$WORK/midi.txt" 2>&1 &
+    PIDS+=($!)
+    wait_for 10 sh -c 'jack_lsp | grep -q "^midi-monitor:input$"' || fail "jack_midi_dump did not start"
+}
+
+# The bytes of each MIDI message the monitor saw, one message a line, as upper-case hex pairs.
+midi_messages() { sed -nE 's/^[^:]*:[[:space:]]*//p' "$WORK/midi.txt" | tr 'a-f' 'A-F' | sed -E 's/ +$//'; }

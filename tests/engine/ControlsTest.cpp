@@ -1,0 +1,153 @@
+// The control steps, the bar clicks, the home-position marks and the octave toggles.
+#include <QAction>
+
+#include "engine/KeyNames.h"
+#include "support/FormFixture.h"
+#include "ui/SystemColors.h"
+
+using platform::MidiEvent;
+
+namespace {
+class Controls : public FormFixture {
+protected:
+    void SetUp() override {
+        FormFixture::SetUp();
+        Start();
+        Clear();
+    }
+    std::vector<MidiEvent> ResetAndControllers() const {
+        std::vector<MidiEvent> events = {Reset()};
+        for (int controller : {7, 1})
+            for (int channel : {0, 1, 2, 9})
+                events.push_back(Msg(midi::ControlChange(
+                    channel, controller,
+                    midi::ControllerValue(controller == 7 ? form->Volume : form->Modulation))));
+        return events;
+    }
+};
+
+TEST_F(Controls, StepsMoveWithinTheirBoundsAndAlwaysResetSaveAndSend) {
+    const struct {
+        int tag;
+        std::int32_t before, after;
+        std::int32_t TMainForm::*field;
+        std::int32_t TMainForm::*saved;
+        const char* keyName; // for the Key steps
+    } cases[] = {
+        {1, -34, -46, &TMainForm::Key, &TMainForm::SavedKey, "D(-4)"},
+        {1, -35, -35, &TMainForm::Key, &TMainForm::SavedKey, "C#(-3)"},
+        {1, 0, -12, &TMainForm::Key, &TMainForm::SavedKey, "C(-1)"},
+        {3, 27, 39, &TMainForm::Key, &TMainForm::SavedKey, "D#(+3)"},
+        {3, 28, 28, &TMainForm::Key, &TMainForm::SavedKey, "E(+2)"},
+        {2, 38, 39, &TMainForm::Key, &TMainForm::SavedKey, "D#(+3)"},
+        {2, -1, 0, &TMainForm::Key, &TMainForm::SavedKey, "C(0)"},
+        {2, 39, 39, &TMainForm::Key, &TMainForm::SavedKey, "D#(+3)"},
+        {4, -45, -46, &TMainForm::Key, &TMainForm::SavedKey, "D(-4)"},
+        {4, 0, -1, &TMainForm::Key, &TMainForm::SavedKey, "B(-1)"},
+        {4, -46, -46, &TMainForm::Key, &TMainForm::SavedKey, "D(-4)"},
+        {5, 31, 32, &TMainForm::Volume, &TMainForm::SavedVolume, nullptr},
+        {5, 32, 32, &TMainForm::Volume, &TMainForm::SavedVolume, nullptr},
+        {6, 1, 0, &TMainForm::Volume, &TMainForm::SavedVolume, nullptr},
+        {6, 0, 0, &TMainForm::Volume, &TMainForm::SavedVolume, nullptr},
+        {7, 31, 32, &TMainForm::Modulation, &TMainForm::SavedModulation, nullptr},
+        {7, 32, 32, &TMainForm::Modulation, &TMainForm::SavedModulation, nullptr},
+        {8, 1, 0, &TMainForm::Modulation, &TMainForm::SavedModulation, nullptr},
+        {8, 0, 0, &TMainForm::Modulation, &TMainForm::SavedModulation, nullptr},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << "tag " << c.tag << " from " << c.before);
+        (*form).*c.field = c.before;
+        (*form).*c.saved = 5;
+        if (c.keyName)
+            form->KeyPanel->setCaption(QString::fromLatin1(KeyName(c.before)));
+        Clear();
+        form->PressAction(c.tag);
+        EXPECT_EQ((*form).*c.field, c.after);
+        EXPECT_EQ((*form).*c.saved, c.after);
+        EXPECT_EQ(Events(), ResetAndControllers());
+        if (c.keyName) {
+            EXPECT_EQ(form->KeyPanel->Caption(), QString::fromLatin1(c.keyName));
+            if (c.before != c.after) {
+                EXPECT_EQ(form->KeyProgressBar->Position(), c.after + 46);
+            }
+        }
+    }
+}
+
+TEST_F(Controls, PositionStepsMoveTheMarksAndSendNoControllers) {
+    const QColor face = ButtonFaceColor();
+    form->PressAction(9);
+    EXPECT_EQ(Events(), (std::vector<MidiEvent>{Reset()}));
+    EXPECT_EQ(form->PosShift, 1);
+    EXPECT_EQ(form->SavedPosShift, 1);
+    EXPECT_EQ(form->PosShiftProgressBar->Position(), 1);
+    for (int number : {3, 6, 10, 13, 28, 31, 35}) {
+        EXPECT_EQ(form->Panel(number)->Color(), QColor(Qt::black)) << number;
+        EXPECT_EQ(form->Panel(number)->FontColor(), QColor(Qt::white)) << number;
+    }
+    for (int number : {4, 7, 11, 29, 32, 36}) {
+        EXPECT_EQ(form->Panel(number)->Color(), face) << number;
+        EXPECT_EQ(form->Panel(number)->FontColor(), GrayTextColor()) << number;
+    }
+    form->PosShift = 6;
+    form->MarkHomePosition(face);
+    Clear();
+    form->PressAction(9);
+    EXPECT_EQ(form->PosShift, 6);
+    EXPECT_EQ(Events(), (std::vector<MidiEvent>{Reset()}));
+    EXPECT_EQ(form->Panel(2)->Color(), face);
+}
+
+TEST_F(Controls, BarClicksToggleBetweenNeutralAndSaved) {
+    form->Volume = 10;
+    form->SavedVolume = 10;
+    form->VolumeProgressBarMouseUp();
+    EXPECT_EQ(form->Volume, 25);
+    EXPECT_EQ(Events(), ResetAndControllers());
+    form->VolumeProgressBarMouseUp();
+    EXPECT_EQ(form->Volume, 10);
+    EXPECT_EQ(form->VolumeProgressBar->Position(), 10);
+
+    form->Key = 5;
+    form->SavedKey = 5;
+    form->KeyProgressBarMouseUp();
+    EXPECT_EQ(form->Key, 0);
+    EXPECT_EQ(form->KeyPanel->Caption(), QStringLiteral("C(0)"));
+    form->KeyProgressBarMouseUp();
+    EXPECT_EQ(form->Key, 5);
+    EXPECT_EQ(form->KeyPanel->Caption(), QStringLiteral("F(0)"));
+    EXPECT_EQ(form->KeyProgressBar->Position(), 51);
+
+    form->Modulation = 0;
+    form->SavedModulation = 9;
+    form->ModulationProgressBarMouseUp();
+    EXPECT_EQ(form->Modulation, 9);
+
+    form->PressAction(9);
+    form->PressAction(9);
+    Clear();
+    form->PosShiftProgressBarMouseUp();
+    EXPECT_EQ(form->PosShift, 0);
+    EXPECT_EQ(Events(), (std::vector<MidiEvent>{Reset()}));
+    EXPECT_EQ(form->Panel(28)->Color(), ButtonFaceColor());
+    EXPECT_EQ(form->Panel(1)->Color(), QColor(Qt::black));
+    form->PosShiftProgressBarMouseUp();
+    EXPECT_EQ(form->PosShift, 2);
+}
+
+TEST_F(Controls, OctaveTogglesKeepBothMenusAndTheCircleTogether) {
+    form->High2->trigger(); // the Japanese menu's item
+    EXPECT_TRUE(form->High1->isChecked());
+    EXPECT_TRUE(form->High2->isChecked());
+    EXPECT_EQ(form->HighShape->BrushColor(), QColor(0, 255, 0));
+    form->HighShapeMouseUp();
+    EXPECT_FALSE(form->High1->isChecked());
+    EXPECT_FALSE(form->High2->isChecked());
+    EXPECT_EQ(form->HighShape->BrushColor(), QColor(0, 128, 0));
+    emit form->Label17->MouseUp(form->Label17, Qt::RightButton, QPoint());
+    EXPECT_TRUE(form->Low1->isChecked());
+    EXPECT_TRUE(form->Low2->isChecked());
+    EXPECT_EQ(form->LowShape->BrushColor(), QColor(0, 255, 0));
+    EXPECT_TRUE(Events().empty()) << "the toggles send nothing and reset nothing";
+}
+} // namespace

@@ -1,0 +1,84 @@
+#pragma once
+// A fixture that owns a temporary settings folder and a main window on a recording MIDI output, with every
+// modal box and the help viewer switched off.
+
+#include <memory>
+#include <vector>
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include "midi/Messages.h"
+#include "platform/dialogs/MessageBox.h"
+#include "platform/help/WinHelp.h"
+#include "platform/midi/MidiOut.h"
+#include "ui/ClavitoMain.h"
+
+struct ShownBox {
+    QString caption, text;
+    bool operator==(const ShownBox&) const = default;
+};
+
+class FormFixture : public ::testing::Test {
+public:
+    static platform::MidiEvent Msg(std::uint32_t msg) { return {platform::MidiEvent::Message, msg}; }
+    static platform::MidiEvent Reset() { return {platform::MidiEvent::Reset, 0}; }
+    static platform::MidiEvent Closed() { return {platform::MidiEvent::Close, 0}; }
+
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(dir.isValid());
+        platform::SetMessageBoxHook([this](const QString& caption, const QString& text) {
+            boxes.push_back({caption, text});
+        });
+        platform::SetHelpHook([this](std::uint32_t command) { helpCommands.push_back(command); });
+    }
+
+    void TearDown() override {
+        form.reset();
+        platform::SetMessageBoxHook({});
+        platform::SetHelpHook({});
+    }
+
+    QString IniPath() const { return dir.filePath(QStringLiteral("clavito.INI")); }
+
+    void WriteIni(const QByteArray& content) {
+        QFile file(IniPath());
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(content);
+    }
+
+    QByteArray ReadIni() const {
+        QFile file(IniPath());
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    // Creates and shows the window; the show sequence runs. With openCode != 0 the port fails to open.
+    void Start(std::uint32_t openCode = platform::MMSYSERR_NOERROR) {
+        form = std::make_unique<TMainForm>(
+            TMainForm::Setup{platform::recordingMidiOpener(log, openCode), IniPath()});
+        form->show();
+    }
+
+    // Closes the window; the hide sequence runs.
+    void Stop() { form->close(); }
+
+    std::vector<platform::MidiEvent> Events() const { return *log; }
+    void Clear() { log->clear(); }
+
+    // Only the short messages, in order.
+    std::vector<std::uint32_t> Messages() const {
+        std::vector<std::uint32_t> messages;
+        for (const platform::MidiEvent& event : *log)
+            if (event.kind == platform::MidiEvent::Message)
+                messages.push_back(event.msg);
+        return messages;
+    }
+
+    QTemporaryDir dir;
+    std::shared_ptr<platform::MidiLog> log = std::make_shared<platform::MidiLog>();
+    std::unique_ptr<TMainForm> form;
+    std::vector<ShownBox> boxes;
+    std::vector<std::uint32_t> helpCommands;
+};
