@@ -1,5 +1,6 @@
 // Program entry: one application, one main window, the message loop.
 #include <QApplication>
+#include <QTimer>
 
 #include "app/TerminationSignals.h"
 #include "resources/ClavitoIcon.h"
@@ -11,7 +12,16 @@ int main(int argc, char** argv) {
     QApplication::setWindowIcon(ClavitoIcon());
     TMainForm form;
     // SIGTERM, SIGINT and SIGHUP close the window the normal way, so the hide sequence saves and silences.
-    TerminationSignals onTermination([&form] { form.close(); });
+    // A modal box that is up at that moment (the port's error box, About) is closed first.
+    std::function<void()> closeForm = [&form, &closeForm] {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            modal->close();
+            QTimer::singleShot(0, &form, closeForm);
+            return;
+        }
+        form.close();
+    };
+    TerminationSignals onTermination(closeForm);
     form.show();
     return app.exec();
 }

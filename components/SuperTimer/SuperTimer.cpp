@@ -72,9 +72,10 @@ void TSuperTimer::setEnabled(bool enabled) {
         state_->Disable();
         return;
     }
-    state_->Enable();
+    // The worker comes first, parked, so that a thread that cannot be started leaves the timer disabled.
     if (!worker_)
         worker_ = std::make_unique<TTimerThread>(state_);
+    state_->Enable();
 }
 
 std::uint16_t TSuperTimer::Interval() const {
@@ -118,6 +119,7 @@ std::int32_t TSuperTimer::Ticks() const {
 }
 
 void TSuperTimer::DoTick() {
+    // Held so that the dead flag can still be read when a handler destroyed this timer.
     const std::shared_ptr<TTimerShared> state = state_;
     if (OnTimer)
         OnTimer(this);

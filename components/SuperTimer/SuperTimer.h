@@ -11,6 +11,9 @@
 // - A tick whose handler throws still ends (the worker goes on timing); the error travels on to the event
 //   loop, and the stop test of that tick is skipped.
 // - A handler may destroy its own timer; the rest of that tick is then skipped.
+// The worker hands a tick over through a doorbell the UI thread's event loop watches, then waits on the state
+// it shares with the timer rather than on the UI thread; so a tick costs no allocation, and destruction,
+// which wakes the worker and joins it, never waits for the UI thread and cannot deadlock.
 
 #include <cstdint>
 #include <functional>

@@ -64,14 +64,15 @@ start_clavito() {
 # The main window's X id, once it is mapped.
 main_window() { xdotool search --onlyvisible --name '^Clavito$' | head -n 1; }
 
-# Sends SIGTERM and waits for the program to end; prints how long that took in milliseconds.
+# Sends SIGTERM and waits for the program to end; STOP_MS is how long that took in milliseconds.
 stop_clavito() {
-    local start end
+    local start end status=0
     start=$(date +%s%N)
     kill -TERM "$CLAVITO_PID"
-    wait "$CLAVITO_PID" || fail "clavito exited with $?: $(cat "$WORK/clavito.log")"
+    wait "$CLAVITO_PID" || status=$?
+    [ "$status" -eq 0 ] || fail "clavito exited with $status: $(cat "$WORK/clavito.log")"
     end=$(date +%s%N)
-    echo $(((end - start) / 1000000))
+    STOP_MS=$(((end - start) / 1000000))
 }
 
 # Starts jack_midi_dump and waits for its input port; its lines go to $WORK/midi.txt.
@@ -82,4 +83,14 @@ start_midi_monitor() {
 }
 
 # The bytes of each MIDI message the monitor saw, one message a line, as upper-case hex pairs.
-midi_messages() { sed -nE 's/^[^:]*:[[:space:]]*//p' "$WORK/midi.txt" | tr 'a-f' 'A-F' | sed -E 's/ +$//'; }
+midi_messages() {
+    awk -F'[[:space:]]+' '/^ *[0-9]+:/ {
+        line = ""
+        for (i = 1; i <= NF; i++) {
+            if ($i ~ /^[0-9]+:$/ || $i == "") continue
+            if ($i !~ /^[0-9a-f][0-9a-f]$/) break
+            line = line (line == "" ? "" : " ") toupper($i)
+        }
+        print line
+    }' "$WORK/midi.txt"
+}

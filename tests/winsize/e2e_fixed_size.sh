@@ -50,7 +50,7 @@ start_probe() {
         [[ -n $window ]] && break
         sleep 0.2
     done
-    [[ -n $window ]] || { echo "the probe's window did not appear"; cat "$work/probe.log"; exit 1; }
+    [[ -n $window ]] || { echo "the probe's window did not appear"; cat "$work/probe.log"; xwininfo -root -tree | grep -i probe; xdotool search --name WinSize; cat "$work/openbox.log"; exit 1; }
     sleep 1
 }
 

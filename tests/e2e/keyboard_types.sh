@@ -1,0 +1,43 @@
+#!/usr/bin/env bash
+# Raw X keycodes typed into the real program, under each keyboard type; the Note Ons on the JACK port show
+# which panel each physical key reached.
+source "$(dirname "$0")/lib.sh"
+start_xvfb
+start_jack
+
+# keyboard-type code, PosShift, X keycodes (evdev + 8), expected Note On lines
+check_type() {
+    local type=$1 shift=$2 keycodes=$3 expected=$4
+    start_midi_monitor
+    install_clavito <<INI
+[MIDI]
+Output=jack
+Connect=midi-monitor:input
+[Options]
+KeyBoard=$type
+[Sound]
+PosShift=$shift
+INI
+    start_clavito
+    wait_for 20 main_window || fail "no main window: $(cat "$WORK/clavito.log")"
+    xdotool windowfocus --sync "$(main_window)"
+    for code in $keycodes; do
+        xdotool key --delay 50 "$code"
+    done
+    sleep 0.5
+    local got
+    got=$(midi_messages | grep '^90 ' | tr '\n' ' ' | sed 's/ $//')
+    [ "$got" = "$expected" ] || fail "keyboard type $type: got '$got', expected '$expected'"
+    stop_clavito
+    pkill -f jack_midi_dump || true
+    sleep 0.3
+    echo "keyboard type $type: $got"
+}
+
+# 106 Japanese, shifted by one white key: Z, ro, yen, and the key right of P (@).
+check_type 0 1 "52 97 132 34" "90 37 7F 90 48 7F 90 57 7F 90 54 7F"
+# 101 English: ' [ ] = play; ; and \ are silent.
+check_type 2 0 "48 34 35 21 47 51" "90 49 7F 90 56 7F 90 58 7F 90 57 7F"
+# PC 98: ro reaches the "_" panel; Q.
+check_type 1 0 "97 24" "90 4A 7F 90 45 7F"
+echo "PASS"
