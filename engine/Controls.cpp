@@ -10,98 +10,82 @@
 #include "ui/SystemColors.h"
 
 namespace {
-constexpr std::int32_t kKeyMin = -46, kKeyMax = 39;
-constexpr std::int32_t kStepMax = 32; // Volume and Modulation
-constexpr std::int32_t kPosShiftMax = 6;
 constexpr std::int32_t kNeutralVolume = 25;
 const QColor kOctaveOn(0, 255, 0);
 const QColor kOctaveOff(0, 128, 0);
+
+// One control step: which value moves, by how much, within which range, and which saved copy follows it.
+struct StepRule {
+    std::int32_t TMainForm::*field;
+    std::int32_t TMainForm::*saved;
+    std::int32_t delta, min, max;
+};
+
+constexpr StepRule kStepRules[] = {
+    {&TMainForm::Key, &TMainForm::SavedKey, -12, -46, 39},
+    {&TMainForm::Key, &TMainForm::SavedKey, +1, -46, 39},
+    {&TMainForm::Key, &TMainForm::SavedKey, +12, -46, 39},
+    {&TMainForm::Key, &TMainForm::SavedKey, -1, -46, 39},
+    {&TMainForm::Volume, &TMainForm::SavedVolume, +1, 0, 32},
+    {&TMainForm::Volume, &TMainForm::SavedVolume, -1, 0, 32},
+    {&TMainForm::Modulation, &TMainForm::SavedModulation, +1, 0, 32},
+    {&TMainForm::Modulation, &TMainForm::SavedModulation, -1, 0, 32},
+    {&TMainForm::PosShift, &TMainForm::SavedPosShift, +1, 0, 6},
+    {&TMainForm::PosShift, &TMainForm::SavedPosShift, -1, 0, 6},
+};
+constexpr std::int32_t kLastControllerTag = 8; // the position steps send no controllers
 } // namespace
 
-void TMainForm::ShowKey() {
-    KeyPanel->setCaption(QString::fromLatin1(KeyName(Key)));
-    KeyProgressBar->setPosition(Key + 46);
-}
-
-void TMainForm::ChangePosShift(std::int32_t newValue) {
-    MarkHomePosition(Qt::black);
-    PosShift = newValue;
-    MarkHomePosition(ButtonFaceColor());
-    PosShiftProgressBar->setPosition(PosShift);
+// Sets one of the four control values and shows it; a new position shift moves the home-position marks.
+void TMainForm::SetControl(std::int32_t TMainForm::*field, std::int32_t value) {
+    if (field == &TMainForm::PosShift) {
+        MarkHomePosition(Qt::black);
+        PosShift = value;
+        MarkHomePosition(ButtonFaceColor());
+        PosShiftProgressBar->setPosition(PosShift);
+        return;
+    }
+    this->*field = value;
+    if (field == &TMainForm::Key) {
+        KeyPanel->setCaption(QString::fromLatin1(KeyName(Key)));
+        KeyProgressBar->setPosition(Key + 46);
+    } else {
+        (field == &TMainForm::Volume ? VolumeProgressBar : ModulationProgressBar)->setPosition(value);
+    }
 }
 
 void TMainForm::ControlStep(std::int32_t tag) {
     MidiOut.Reset();
-    switch (tag) {
-    case 1:
-    case 2:
-    case 3:
-    case 4: {
-        constexpr std::int32_t kDelta[] = {-12, 1, 12, -1};
-        const std::int32_t next = Key + kDelta[tag - 1];
-        if (next >= kKeyMin && next <= kKeyMax) {
-            Key = next;
-            ShowKey();
-        }
-        SavedKey = Key;
-        break;
-    }
-    case 5:
-    case 6: {
-        const std::int32_t next = Volume + (tag == 5 ? 1 : -1);
-        if (next >= 0 && next <= kStepMax) {
-            Volume = next;
-            VolumeProgressBar->setPosition(Volume);
-        }
-        SavedVolume = Volume;
-        break;
-    }
-    case 7:
-    case 8: {
-        const std::int32_t next = Modulation + (tag == 7 ? 1 : -1);
-        if (next >= 0 && next <= kStepMax) {
-            Modulation = next;
-            ModulationProgressBar->setPosition(Modulation);
-        }
-        SavedModulation = Modulation;
-        break;
-    }
-    case 9:
-    case 10: {
-        const std::int32_t next = PosShift + (tag == 9 ? 1 : -1);
-        if (next >= 0 && next <= kPosShiftMax)
-            ChangePosShift(next);
-        SavedPosShift = PosShift;
-        return; // the position shift sends no controllers
-    }
-    }
-    SendControllers();
+    const StepRule& rule = kStepRules[tag - 1];
+    const std::int32_t next = this->*rule.field + rule.delta;
+    if (next >= rule.min && next <= rule.max)
+        SetControl(rule.field, next);
+    this->*rule.saved = this->*rule.field;
+    if (tag <= kLastControllerTag)
+        SendControllers();
 }
 
 void TMainForm::VolumeProgressBarMouseUp() {
     MidiOut.Reset();
-    Volume = Volume != kNeutralVolume ? kNeutralVolume : SavedVolume;
-    VolumeProgressBar->setPosition(Volume);
+    SetControl(&TMainForm::Volume, Volume != kNeutralVolume ? kNeutralVolume : SavedVolume);
     SendControllers();
 }
 
 void TMainForm::ModulationProgressBarMouseUp() {
     MidiOut.Reset();
-    Modulation = Modulation != 0 ? 0 : SavedModulation;
-    ModulationProgressBar->setPosition(Modulation);
+    SetControl(&TMainForm::Modulation, Modulation != 0 ? 0 : SavedModulation);
     SendControllers();
 }
 
 void TMainForm::KeyProgressBarMouseUp() {
     MidiOut.Reset();
-    Key = Key != 0 ? 0 : SavedKey;
-    ShowKey();
+    SetControl(&TMainForm::Key, Key != 0 ? 0 : SavedKey);
     SendControllers();
 }
 
 void TMainForm::PosShiftProgressBarMouseUp() {
     MidiOut.Reset();
-    ChangePosShift(PosShift != 0 ? 0 : SavedPosShift);
+    SetControl(&TMainForm::PosShift, PosShift != 0 ? 0 : SavedPosShift);
 }
 
 // Marked panels take the given colour with a grey caption; black means unmarked (white caption).

@@ -62,10 +62,12 @@ QLabel* textLabel(QWidget* parent, const QString& text, QPoint at, const QFont& 
     return label;
 }
 
-}  // namespace
+} // namespace
 
 TAboutBox::TAboutBox(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+    // Without CustomizeWindowHint the window manager would get the default buttons, minimise and maximise.
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowCloseButtonHint),
       Panel1(new BevelledPanel(this)), Image1(new QLabel(Panel1)), Label3D1(new TLabel3D(Panel1)),
       Label1(textLabel(Panel1, QStringLiteral("by the Clavito team"), {28, 84}, arial(16, true))),
       Label2(textLabel(Panel1, QStringLiteral("Ver 1.20"), {156, 52}, arial(15, true))),

@@ -185,9 +185,8 @@ private:
     void CreateTimers();
     void AttachMenu(const TMainMenu& menu);
     void SwitchLanguage(bool japanese);
-    void ShowKey();
     void ControlStep(std::int32_t tag);
-    void ChangePosShift(std::int32_t newValue);
+    void SetControl(std::int32_t TMainForm::*field, std::int32_t value);
     void PaintOctaveShapes();
     void PlayNote(std::int32_t tag);
     void StopNote(std::int32_t tag);

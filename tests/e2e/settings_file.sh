@@ -45,6 +45,7 @@ window=$(main_window)
 xdotool windowfocus --sync "$window"
 xdotool key Up F12   # Key +1; Low stays off, High is toggled off
 stop_clavito
+! grep -qi 'ambiguous' "$WORK/clavito.log" || fail "ambiguous shortcuts: $(cat "$WORK/clavito.log")"
 expected_final='; Clavito settings
 [MIDI]
 Output=jack
