@@ -1,5 +1,9 @@
 // Mouse presses on the key panels, and the auto-repeat of a held control panel: one step at the press,
 // one more after SuperTimer1's 400 ms, then one every SuperTimer2's 32 ms until the release.
+//
+// The window system sends the release of every button, not only the left one, to the panel that got the
+// press. So a panel pressed with the right button and released over another panel rises and ends its own
+// note, instead of leaving it sounding while the other panel's release runs.
 #include "components/SuperTimer/SuperTimer.h"
 #include "ui/ClavitoMain.h"
 

@@ -1,5 +1,9 @@
 #include "resources/ClavitoIcon.h"
 
-QPixmap ClavitoIconPixmap() { return QPixmap(ClavitoIconXpm); }
+QPixmap ClavitoIconPixmap() {
+    return QPixmap(ClavitoIconXpm);
+}
 
-QIcon ClavitoIcon() { return QIcon(ClavitoIconPixmap()); }
+QIcon ClavitoIcon() {
+    return QIcon(ClavitoIconPixmap());
+}

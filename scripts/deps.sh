@@ -5,7 +5,7 @@ set -euo pipefail
 build=(cmake g++ pkg-config make qt6-base-dev librtmidi-dev libfluidsynth-dev libjack-jackd2-dev)
 run=(fluid-soundfont-gm fonts-liberation2 fonts-ipafont-gothic fonts-dejavu-core)
 test=(libgtest-dev libbenchmark-dev xvfb xauth xdotool jackd2 jack-tools x11-utils openbox sox imagemagick
-      clang libclang-rt-14-dev timgm6mb-soundfont procps)
+      clang libclang-rt-14-dev timgm6mb-soundfont procps libx11-dev)
 
 wanted=()
 for set in "${@:-build run}"; do

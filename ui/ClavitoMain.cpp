@@ -11,7 +11,7 @@ TMainForm::TMainForm(Setup setup)
     : setup_(std::move(setup)),
       settingsPath_(setup_.settingsPath.isEmpty() ? DefaultSettingsPath() : setup_.settingsPath) {
     setWindowTitle(QStringLiteral("Clavito"));
-    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     // Input methods would swallow the keys that play the instrument.
     setAttribute(Qt::WA_InputMethodEnabled, false);

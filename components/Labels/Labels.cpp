@@ -4,7 +4,8 @@
 #include <QPainter>
 
 TLabel3D::TLabel3D(QWidget* parent)
-    : QLabel(parent), color_(palette().color(QPalette::Button)), fontColor_(palette().color(QPalette::ButtonText)) {
+    : QLabel(parent), color_(palette().color(QPalette::Button)),
+      fontColor_(palette().color(QPalette::ButtonText)) {
     setAutoFillBackground(false);
 }
 

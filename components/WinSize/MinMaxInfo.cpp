@@ -24,9 +24,11 @@ constexpr std::array<LimitSlot, 8> kLimitSlots{{
     {&SizeLimits::MaxTrackSizeY, &MINMAXINFO::ptMaxTrackSize, &POINT::y},
 }};
 
-std::int32_t clampSize(std::int32_t value) { return std::clamp(value, 0, kLargestWindowSize); }
+std::int32_t clampSize(std::int32_t value) {
+    return std::clamp(value, 0, kLargestWindowSize);
+}
 
-}  // namespace
+} // namespace
 
 MINMAXINFO SystemMinMaxInfo(std::int32_t screenWidth, std::int32_t screenHeight, std::int32_t availableWidth,
                             std::int32_t availableHeight) {
@@ -52,8 +54,9 @@ SizeBounds BoundsFromMinMaxInfo(const MINMAXINFO& info) {
     bounds.minWidth = clampSize(info.ptMinTrackSize.x);
     bounds.minHeight = clampSize(info.ptMinTrackSize.y);
     bounds.maxWidth = std::max(clampSize(std::min(info.ptMaxSize.x, info.ptMaxTrackSize.x)), bounds.minWidth);
-    bounds.maxHeight = std::max(clampSize(std::min(info.ptMaxSize.y, info.ptMaxTrackSize.y)), bounds.minHeight);
+    bounds.maxHeight =
+        std::max(clampSize(std::min(info.ptMaxSize.y, info.ptMaxTrackSize.y)), bounds.minHeight);
     return bounds;
 }
 
-}  // namespace winsize
+} // namespace winsize

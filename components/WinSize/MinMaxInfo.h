@@ -60,4 +60,4 @@ inline constexpr std::int32_t kLargestWindowSize = (1 << 24) - 1;
 // as on the original system, the minimum tracking size wins a conflict.
 SizeBounds BoundsFromMinMaxInfo(const MINMAXINFO& info);
 
-}  // namespace winsize
+} // namespace winsize

@@ -21,11 +21,12 @@ bool asksForSizeLimits(QEvent::Type type) {
     return type == QEvent::Show || type == QEvent::Resize || type == QEvent::WindowStateChange;
 }
 
-}  // namespace
+} // namespace
 
 TWinSize::TWinSize(QObject* owner) : QObject(owner), form_(findForm(owner)) {
     if (form_ == nullptr) {
-        platform::ShowApplicationError(QStringLiteral("The window size limiter has no form among its owners."));
+        platform::ShowApplicationError(
+            QStringLiteral("The window size limiter has no form among its owners."));
         return;
     }
     form_->installEventFilter(this);
@@ -37,7 +38,9 @@ TWinSize::~TWinSize() {
     }
 }
 
-void TWinSize::WMGetMinMaxInfo(winsize::MINMAXINFO& info) const { winsize::OverrideMinMaxInfo(*this, info); }
+void TWinSize::WMGetMinMaxInfo(winsize::MINMAXINFO& info) const {
+    winsize::OverrideMinMaxInfo(*this, info);
+}
 
 winsize::MINMAXINFO TWinSize::systemMinMaxInfo() const {
     const QScreen* screen = form_->screen() != nullptr ? form_->screen() : QGuiApplication::primaryScreen();

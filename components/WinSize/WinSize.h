@@ -2,9 +2,9 @@
 // TWinSize fixes the limits within which the user may size or maximise the window of the form that owns it.
 //
 // Whenever the window is shown, resized or changes its state (maximised, restored), the limiter builds the
-// window system's size-limit record for the form's screen, overwrites it with each of its eight limits that is
-// not 0, and gives the form the resulting smallest and largest size. The limits are read afresh every time,
-// so a change takes effect at the next of those events, or at once through Apply().
+// window system's size-limit record for the form's screen, overwrites it with each of its eight limits that
+// is not 0, and gives the form the resulting smallest and largest size. The limits are read afresh every
+// time, so a change takes effect at the next of those events, or at once through Apply().
 //
 // Sizes are the form's own size (QWidget::size(), a menu bar included); the window manager's frame is not
 // counted, because X11 managers draw it around the window and report its extents only after mapping.

@@ -21,9 +21,11 @@ void showBox(QWidget* owner, QMessageBox::Icon icon, const QString& caption, con
     box.exec();
 }
 
-}  // namespace
+} // namespace
 
-void SetMessageBoxHook(MessageBoxHook newHook) { hook() = std::move(newHook); }
+void SetMessageBoxHook(MessageBoxHook newHook) {
+    hook() = std::move(newHook);
+}
 
 void ShowApplicationError(const QString& text) {
     showBox(nullptr, QMessageBox::Critical, QStringLiteral("Clavito"), text);
@@ -33,4 +35,4 @@ void MessageBoxA(QWidget* owner, const QString& text, const QString& caption) {
     showBox(owner, QMessageBox::NoIcon, caption, text);
 }
 
-}  // namespace platform
+} // namespace platform

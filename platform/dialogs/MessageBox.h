@@ -24,4 +24,4 @@ void ShowApplicationError(const QString& text);
 // A modal box owned by owner (may be null), with no icon and one OK button.
 void MessageBoxA(QWidget* owner, const QString& text, const QString& caption);
 
-}  // namespace platform
+} // namespace platform

@@ -10,7 +10,7 @@ namespace {
 constexpr const char* kDataFolders[] = {CLAVITO_INSTALLED_DATA_DIR, "/usr/local/share/clavito",
                                         "/usr/share/clavito"};
 
-}  // namespace
+} // namespace
 
 QStringList HelpSearchPath() {
     QStringList folders{QCoreApplication::applicationDirPath()};
@@ -39,4 +39,4 @@ QString FindHelpFile(const QString& helpFile) {
     return {};
 }
 
-}  // namespace platform
+} // namespace platform

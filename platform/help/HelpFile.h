@@ -13,4 +13,4 @@ QStringList HelpSearchPath();
 // HelpSearchPath(). Empty when no such file exists.
 QString FindHelpFile(const QString& helpFile);
 
-}  // namespace platform
+} // namespace platform

@@ -19,7 +19,7 @@ QString notFoundPage(const QString& helpFile, const QStringList& searched) {
         .arg(helpFile.toHtmlEscaped(), folders);
 }
 
-}  // namespace
+} // namespace
 
 HelpViewer::HelpViewer(QWidget* owner) : QWidget(owner, Qt::Window), browser_(new QTextBrowser(this)) {
     setAttribute(Qt::WA_DeleteOnClose);
@@ -40,4 +40,4 @@ void HelpViewer::showHelpFile(const QString& path, const QString& helpFile, cons
     browser_->setSource(QUrl::fromLocalFile(path), QTextDocument::HtmlResource);
 }
 
-}  // namespace platform
+} // namespace platform

@@ -22,4 +22,4 @@ private:
     QTextBrowser* browser_;
 };
 
-}  // namespace platform
+} // namespace platform

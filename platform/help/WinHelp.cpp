@@ -36,7 +36,7 @@ void closeViewer() {
     }
 }
 
-}  // namespace
+} // namespace
 
 void WinHelp(QWidget* owner, const QString& helpFile, std::uint32_t command, std::uintptr_t) {
     if (hook()) {
@@ -50,9 +50,12 @@ void WinHelp(QWidget* owner, const QString& helpFile, std::uint32_t command, std
     }
 }
 
-bool HelpViewerOpen() { return viewer() != nullptr; }
+bool HelpViewerOpen() {
+    return viewer() != nullptr;
+}
 
-void SetHelpHook(std::function<void(std::uint32_t command)> newHook) { hook() = std::move(newHook); }
+void SetHelpHook(std::function<void(std::uint32_t command)> newHook) {
+    hook() = std::move(newHook);
+}
 
-}  // namespace platform
-
+} // namespace platform

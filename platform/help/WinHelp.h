@@ -28,4 +28,4 @@ bool HelpViewerOpen();
 // An empty function switches the viewer back on.
 void SetHelpHook(std::function<void(std::uint32_t command)> hook);
 
-}  // namespace platform
+} // namespace platform

@@ -31,10 +31,18 @@ start_xvfb() {
     for display in $(seq 70 120); do
         [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ] || break
     done
-    Xvfb ":$display" -screen 0 1024x768x24 -nolisten tcp >"$WORK/xvfb.log" 2>&1 &
+    Xvfb ":$display" -screen 0 1024x768x24 -nolisten tcp -noreset >"$WORK/xvfb.log" 2>&1 &
     PIDS+=($!)
     export DISPLAY=":$display"
     wait_for 10 xdpyinfo || fail "Xvfb did not start"
+}
+
+# A window manager on the test's display; ready once it has published the window states it supports.
+start_openbox() {
+    openbox >"$WORK/openbox.log" 2>&1 &
+    PIDS+=($!)
+    wait_for 10 sh -c 'xprop -root _NET_SUPPORTED | grep -q _NET_WM_STATE_MAXIMIZED_HORZ' ||
+        fail "openbox did not start: $(cat "$WORK/openbox.log")"
 }
 
 # A JACK server of this test's own, on the dummy driver.

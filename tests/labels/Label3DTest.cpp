@@ -97,7 +97,7 @@ protected:
     TLabel3D* label;
 };
 
-}  // namespace
+} // namespace
 
 TEST_F(Label3DTest, Defaults) {
     TLabel3D fresh;
@@ -165,7 +165,8 @@ TEST_F(Label3DTest, TransparentShowsWhatLiesBehind) {
     label->setTransparent(false);
     const QImage filled = render();
     EXPECT_EQ(filled.pixelColor(kLabelAt + QPoint(label->width() - 1, 0)), kFill);
-    EXPECT_EQ(filled.pixelColor(kLabelAt + QPoint(label->width(), 0)), kBackground) << "only the label is filled";
+    EXPECT_EQ(filled.pixelColor(kLabelAt + QPoint(label->width(), 0)), kBackground)
+        << "only the label is filled";
     EXPECT_EQ(pixelsOf(filled, kShadow), pixelsOf(transparent, kShadow));
     EXPECT_EQ(pixelsOf(filled, kFace), pixelsOf(transparent, kFace));
 }

@@ -48,7 +48,7 @@ protected:
     std::unique_ptr<QWidget> owner = std::make_unique<QWidget>();
 };
 
-}  // namespace
+} // namespace
 
 TEST_F(WinHelpTest, FinderOpensAndQuitCloses) {
     EXPECT_FALSE(platform::HelpViewerOpen());
@@ -155,7 +155,8 @@ TEST(HelpFile, TheProgramsHelpFileReadsInBothLanguages) {
     auto* viewer = owner.findChild<platform::HelpViewer*>();
     ASSERT_NE(viewer, nullptr);
     const QString text = viewer->browser()->toPlainText();
-    for (const char* expected : {"Clavito", "clavito.INI", "Output=", "AudioDriver", "Connect=midi-monitor:input"}) {
+    for (const char* expected :
+         {"Clavito", "clavito.INI", "Output=", "AudioDriver", "Connect=midi-monitor:input"}) {
         EXPECT_TRUE(text.contains(QString::fromUtf8(expected))) << expected;
     }
     EXPECT_TRUE(text.contains(QString::fromUtf8("設定ファイル"))) << "Japanese text decodes as UTF-8";

@@ -32,6 +32,8 @@ TEST(AboutBox, FormIsFixedAndModal) {
     EXPECT_EQ(box.minimumSize(), QSize(245, 160));
     EXPECT_EQ(box.maximumSize(), QSize(245, 160));
     EXPECT_TRUE(box.isModal());
+    EXPECT_TRUE(box.windowFlags().testFlag(Qt::CustomizeWindowHint)) << "else the default buttons are shown";
+    EXPECT_TRUE(box.windowFlags().testFlag(Qt::WindowCloseButtonHint));
     EXPECT_FALSE(box.windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
     EXPECT_FALSE(box.windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
     EXPECT_FALSE(box.windowFlags().testFlag(Qt::WindowContextHelpButtonHint));

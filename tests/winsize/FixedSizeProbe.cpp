@@ -18,7 +18,7 @@ protected:
     }
 };
 
-}  // namespace
+} // namespace
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);

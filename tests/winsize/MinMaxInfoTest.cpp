@@ -34,7 +34,7 @@ const OneLimit kEachLimit[] = {
     {"MaxTrackSizeY", &SizeLimits::MaxTrackSizeY, &MINMAXINFO::ptMaxTrackSize, &POINT::y},
 };
 
-}  // namespace
+} // namespace
 
 TEST(MinMaxInfo, AllZeroLimitsLeaveTheSystemRecord) {
     MINMAXINFO info = distinctRecord();

@@ -59,14 +59,14 @@ void pin(TWinSize& limiter, int width, int height) {
     limiter.MinTrackSizeY = height;
 }
 
-}  // namespace
+} // namespace
 
 TEST_F(WinSizeTest, LimitsStartAtZero) {
     QWidget form;
     auto* limiter = new TWinSize(&form);
-    for (const int value : {limiter->MaxSizeX, limiter->MaxSizeY, limiter->MaxPositionX, limiter->MaxPositionY,
-                            limiter->MinTrackSizeX, limiter->MinTrackSizeY, limiter->MaxTrackSizeX,
-                            limiter->MaxTrackSizeY}) {
+    for (const int value :
+         {limiter->MaxSizeX, limiter->MaxSizeY, limiter->MaxPositionX, limiter->MaxPositionY,
+          limiter->MinTrackSizeX, limiter->MinTrackSizeY, limiter->MaxTrackSizeX, limiter->MaxTrackSizeY}) {
         EXPECT_EQ(value, 0);
     }
 }
@@ -81,8 +81,9 @@ TEST_F(WinSizeTest, FindsTheFormOnTheOwnerChain) {
         const char* name;
         QObject* owner;
     };
-    for (const Case& c : {Case{"the form itself", &form}, Case{"a child widget", panel},
-                          Case{"a grandchild widget", inner}, Case{"a plain object under a widget", holder}}) {
+    for (const Case& c :
+         {Case{"the form itself", &form}, Case{"a child widget", panel}, Case{"a grandchild widget", inner},
+          Case{"a plain object under a widget", holder}}) {
         SCOPED_TRACE(c.name);
         auto* limiter = new TWinSize(c.owner);
         EXPECT_EQ(limiter->Form(), &form);

@@ -30,6 +30,7 @@ done
 [[ -n $display ]] || { echo "no free X display"; exit 1; }
 export DISPLAY=$display
 
+# -noreset: otherwise the server resets when its last client, a readiness check, disconnects.
 Xvfb "$DISPLAY" -screen 0 1280x1024x24 -nolisten tcp -noreset >"$work/xvfb.log" 2>&1 &
 pids+=($!)
 for _ in $(seq 100); do xwininfo -root >/dev/null 2>&1 && break; sleep 0.1; done
@@ -37,10 +38,9 @@ xwininfo -root >/dev/null 2>&1 || { echo "Xvfb did not start on $DISPLAY"; cat "
 
 openbox >"$work/openbox.log" 2>&1 &
 pids+=($!)
-# Openbox announces itself a moment before it manages new windows; a window mapped in between stays unmanaged.
+# Openbox is ready once it has published the window states it supports.
 for _ in $(seq 100); do xprop -root _NET_SUPPORTED 2>/dev/null | grep -q _NET_WM_STATE_MAXIMIZED_HORZ && break; sleep 0.1; done
 xprop -root _NET_SUPPORTED 2>/dev/null | grep -q _NET_WM_STATE_MAXIMIZED_HORZ || { echo "openbox did not start"; cat "$work/openbox.log"; exit 1; }
-sleep 1
 
 start_probe() {
     QT_QPA_PLATFORM=xcb "$probe" "$@" >"$work/probe.log" 2>&1 &
