@@ -1,5 +1,6 @@
 // Builds the window's fixed picture from the layout tables and wires each control to its handler.
 #include <QFont>
+#include <QFontMetrics>
 
 #include "engine/PanelLayout.h"
 #include "ui/ClavitoMain.h"
@@ -91,6 +92,9 @@ void TMainForm::CreateControls() {
         label->setFont(font);
         label->setFontColor(ButtonTextColor());
         Place(label, data.rect);
+        // Labels size themselves to their caption, so a font a pixel wider than designed clips nothing.
+        label->resize(qMax(data.rect.width, QFontMetrics(font).horizontalAdvance(label->Caption()) + 1),
+                      data.rect.height);
         if (data.click != LabelClick::None) {
             label->setCursor(Qt::PointingHandCursor);
             const bool high = data.click == LabelClick::HighShape;

@@ -5,6 +5,8 @@ source "$(dirname "$0")/lib.sh"
 start_xvfb
 start_jack
 
+enough_note_ons() { [ "$(midi_messages | grep -c '^90 ')" -ge "$NOTE_ONS_WANTED" ]; }
+
 # keyboard-type code, PosShift, X keycodes (evdev + 8), expected Note On lines
 check_type() {
     local type=$1 shift=$2 keycodes=$3 expected=$4
@@ -24,7 +26,9 @@ INI
     for code in $keycodes; do
         xdotool key --delay 50 "$code"
     done
-    sleep 0.5
+    NOTE_ONS_WANTED=$(($(wc -w <<<"$expected") / 3))
+    wait_for 10 enough_note_ons || true
+    sleep 0.3
     local got
     got=$(midi_messages | grep '^90 ' | tr '\n' ' ' | sed 's/ $//')
     [ "$got" = "$expected" ] || fail "keyboard type $type: got '$got', expected '$expected'"

@@ -44,6 +44,7 @@ $running"
 window=$(main_window)
 xdotool windowfocus --sync "$window"
 xdotool key Up F12   # Key +1; Low stays off, High is toggled off
+sleep 0.5
 stop_clavito
 ! grep -qi 'ambiguous' "$WORK/clavito.log" || fail "ambiguous shortcuts: $(cat "$WORK/clavito.log")"
 expected_final='; Clavito settings
