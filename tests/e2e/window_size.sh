@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Under a real window manager the main window keeps its size: dragging it to another size, a maximise
-# request and a double click on its title bar all leave it as it is.
+# request and a double click on its title bar all leave it as it is. F1 opens the guide.
 # Usage: window_size.sh <clavito> <winsize_maximize>
 source "$(dirname "$0")/lib.sh"
 maximize=${2:?usage: $0 <clavito> <winsize_maximize>}
@@ -37,5 +37,11 @@ check "maximise request"
 read -r left top < <(xwininfo -id "$window" | awk '/Absolute upper-left X:/ {x = $4} /Absolute upper-left Y:/ {y = $4} END {print x, y}')
 xdotool mousemove $((left + 300)) $((top - 8)) click --repeat 2 --delay 80 1
 check "double click on the title bar"
+
+# F1 opens the guide in a window of its own; the program's exit closes it.
+xdotool windowactivate --sync "$window"
+xdotool key F1
+wait_for 10 sh -c "xdotool search --onlyvisible --name '^Clavito Help$' | grep -q ." || fail "F1 opened no guide"
+echo "ok   F1 opened the guide"
 stop_clavito
 echo "PASS"

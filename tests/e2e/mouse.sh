@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Holding "PU" with the mouse: one step at the press, the repeat after the delay, the volume controllers
-# climbing to 127 and staying there, and nothing after the release.
+# The mouse on the real window: ten fast clicks on "Z" (the window system turns every second one into a
+# double-click) play ten notes and end them all; holding "PU" steps once at the press, repeats after the
+# delay, the volume controllers climb to 127 and stay there, and nothing follows the release.
 source "$(dirname "$0")/lib.sh"
 start_xvfb
 start_jack
@@ -14,6 +15,15 @@ start_clavito
 wait_for 20 main_window || fail "no main window: $(cat "$WORK/clavito.log")"
 window=$(main_window)
 sleep 0.5
+# "Z" is the 38-pixel panel at 60,140 of the window's panel, which sits right under the menu bar.
+xdotool mousemove --window "$window" --sync 79 181
+xdotool click --repeat 10 --delay 100 1
+sleep 0.5
+ons=$(midi_messages | grep -c '^90 39 7F$' || true)
+offs=$(midi_messages | grep -c '^80 39 00$' || true)
+[ "$ons" -eq 10 ] && [ "$offs" -eq 10 ] || fail "ten clicks gave $ons Note Ons and $offs Note Offs"
+echo "ten clicks on Z: $ons Note Ons, $offs Note Offs"
+
 # "PU" is the 38-pixel panel at 604,32 of the window's panel, which sits right under the menu bar.
 xdotool mousemove --window "$window" --sync 623 73
 xdotool mousedown 1
