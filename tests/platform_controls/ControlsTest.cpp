@@ -1,255 +1,228 @@
-#include "ControlsTestSupport.h"
-
+#include <QImage>
 #include <QTest>
 #include <functional>
 #include <gtest/gtest.h>
-#include <memory>
+#include <string>
+#include <vector>
 
-using controls_test::Kind;
-using controls_test::MouseLog;
-using controls_test::MouseRecord;
-using controls_test::pixel;
-using controls_test::render;
-using controls_test::role;
-using platform::TBevel;
-using platform::TBevelCut;
-using platform::TLabel;
-using platform::TPanel;
-using platform::TProgressBar;
-using platform::TShape;
+#include "platform/controls/Panel.h"
+
+using namespace platform;
 
 namespace {
 
-// The release-only controls, each in a shown panel that stands for the main window's background.
-class ReleaseControls : public ::testing::TestWithParam<Qt::MouseButton> {
-protected:
-    void SetUp() override {
-        background.resize(200, 60);
-        shape = new TShape(&background);
-        shape->setGeometry(10, 10, 9, 9);
-        bar = new TProgressBar(&background);
-        bar->setGeometry(30, 10, 52, 11);
-        label = new TLabel(&background);
-        label->setGeometry(100, 10, 51, 15);
-        label->setCaption("Low=F11");
-        log.watch(background);
-        log.watchUp(*shape);
-        log.watchUp(*bar);
-        log.watchUp(*label);
-        background.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&background));
-    }
-
-    TPanel background;
-    TShape* shape = nullptr;
-    TProgressBar* bar = nullptr;
-    TLabel* label = nullptr;
-    MouseLog log;
-};
-
-TEST_P(ReleaseControls, ClickReportsOnlyTheReleaseOfTheControl) {
-    const Qt::MouseButton button = GetParam();
-    QWindow* window = background.windowHandle();
-    QTest::mouseClick(window, button, {}, {14, 14});
-    QTest::mouseClick(window, button, {}, {40, 15});
-    QTest::mouseClick(window, button, {}, {110, 12});
-    const std::vector<MouseRecord> want{{Kind::Up, shape, button, {4, 4}},
-                                        {Kind::Up, bar, button, {10, 5}},
-                                        {Kind::Up, label, button, {10, 2}}};
-    EXPECT_EQ(log.records, want);
+QImage render(QWidget& widget) {
+    return widget.grab().toImage().convertToFormat(QImage::Format_RGB32);
 }
 
-TEST_P(ReleaseControls, ReleaseElsewhereComesBackToThePressedControl) {
-    const Qt::MouseButton button = GetParam();
-    QWindow* window = background.windowHandle();
-    QTest::mousePress(window, button, {}, {40, 15});
-    QTest::mouseRelease(window, button, {}, {110, 12});
-    const std::vector<MouseRecord> want{{Kind::Up, bar, button, {80, 2}}};
-    EXPECT_EQ(log.records, want);
+QRgb role(const QWidget& widget, QPalette::ColorRole r) {
+    return widget.palette().color(r).rgb();
 }
 
-INSTANTIATE_TEST_SUITE_P(Buttons, ReleaseControls,
-                         ::testing::Values(Qt::LeftButton, Qt::RightButton, Qt::MiddleButton));
-
-struct ClampCase {
-    int min, max, position;
-    int wantMin, wantMax, wantPosition;
-};
-
-class BarClamp : public ::testing::TestWithParam<ClampCase> {};
-
-TEST_P(BarClamp, PositionStaysInTheRange) {
-    const ClampCase& c = GetParam();
-    TProgressBar bar;
-    bar.setRange(c.min, c.max);
-    bar.setPosition(c.position);
-    EXPECT_EQ(bar.Min(), c.wantMin);
-    EXPECT_EQ(bar.Max(), c.wantMax);
-    EXPECT_EQ(bar.Position(), c.wantPosition);
-}
-
-INSTANTIATE_TEST_SUITE_P(Ranges, BarClamp,
-                         ::testing::Values(ClampCase{0, 32, 16, 0, 32, 16}, ClampCase{0, 32, 33, 0, 32, 32},
-                                           ClampCase{0, 32, -1, 0, 32, 0}, ClampCase{0, 6, 6, 0, 6, 6},
-                                           ClampCase{10, 20, 5, 10, 20, 10},
-                                           ClampCase{-46, 39, 40, -46, 39, 39}, ClampCase{5, 2, 4, 5, 5, 5}));
-
-TEST(BarClamp, NarrowingTheRangePullsThePositionIn) {
-    TProgressBar bar;
-    bar.setRange(0, 85);
-    bar.setPosition(80);
-    bar.setRange(0, 32);
-    EXPECT_EQ(bar.Position(), 32);
-    bar.setRange(40, 50);
-    EXPECT_EQ(bar.Position(), 40);
-}
-
-struct FillCase {
-    int min, max, position;
-    int filledColumn; // -1: nothing filled
-    int emptyColumn;  // -1: everything filled
-};
-
-class BarFill : public ::testing::TestWithParam<FillCase> {};
-
-TEST_P(BarFill, FilledFromTheLeftInProportion) {
-    const FillCase& c = GetParam();
-    TProgressBar bar;
-    bar.resize(102, 11);
-    bar.setRange(c.min, c.max);
-    bar.setPosition(c.position);
-    const QImage image = render(bar);
-    const QColor fill = role(bar, QPalette::Highlight);
-    const QColor empty = role(bar, QPalette::Button);
-    if (c.filledColumn >= 0) {
-        EXPECT_EQ(pixel(image, c.filledColumn, 5), fill);
-        EXPECT_EQ(pixel(image, 1, 1), fill);
-        EXPECT_EQ(pixel(image, 1, 9), fill);
-    } else {
-        EXPECT_EQ(pixel(image, 1, 5), empty);
-    }
-    if (c.emptyColumn >= 0) {
-        EXPECT_EQ(pixel(image, c.emptyColumn, 5), empty);
-    } else {
-        EXPECT_EQ(pixel(image, 100, 5), fill);
-    }
-    // A sunken frame: dark above and left, light below and right.
-    EXPECT_EQ(pixel(image, 0, 5), role(bar, QPalette::Dark));
-    EXPECT_EQ(pixel(image, 50, 0), role(bar, QPalette::Dark));
-    EXPECT_EQ(pixel(image, 101, 5), role(bar, QPalette::Light));
-    EXPECT_EQ(pixel(image, 50, 10), role(bar, QPalette::Light));
-}
-
-INSTANTIATE_TEST_SUITE_P(Positions, BarFill,
-                         ::testing::Values(FillCase{0, 100, 50, 25, 75}, FillCase{0, 100, 50, 50, 51},
-                                           FillCase{0, 32, 16, 25, 75}, FillCase{0, 100, 0, -1, 1},
-                                           FillCase{0, 6, 6, 99, -1}, FillCase{-46, 39, -46, -1, 1},
-                                           FillCase{20, 20, 20, -1, 1}));
-
-TEST(ShapeLook, CircleFilledAndOutlined) {
-    TShape shape;
-    shape.resize(9, 9);
-    shape.setBrushColor(QColor(0, 255, 0));
-    shape.setPenColor(QColor(128, 128, 0));
-    const QImage image = render(shape);
-    EXPECT_EQ(pixel(image, 4, 4), QColor(0, 255, 0));
-    EXPECT_EQ(pixel(image, 4, 0), QColor(128, 128, 0));
-    EXPECT_EQ(pixel(image, 4, 8), QColor(128, 128, 0));
-    EXPECT_EQ(pixel(image, 0, 4), QColor(128, 128, 0));
-    EXPECT_EQ(pixel(image, 8, 4), QColor(128, 128, 0));
-    EXPECT_NE(pixel(image, 0, 0), QColor(128, 128, 0));
-    EXPECT_NE(pixel(image, 0, 0), QColor(0, 255, 0));
-}
-
-struct BoxCase {
-    TBevelCut style;
-    QPalette::ColorRole outerTopLeft, innerTopLeft, innerBottomRight, outerBottomRight;
-};
-
-class BevelLook : public ::testing::TestWithParam<BoxCase> {};
-
-TEST_P(BevelLook, TwoPixelBoxWithATransparentMiddle) {
-    const BoxCase& c = GetParam();
-    TPanel under;
-    under.resize(60, 40);
-    under.setBevelOuter(TBevelCut::bvNone);
-    under.setColor(QColor(200, 0, 0));
-    auto* box = new TBevel(&under, c.style);
-    box->setGeometry(0, 0, 60, 40);
-    const QImage image = render(under);
-    EXPECT_EQ(pixel(image, 30, 0), role(*box, c.outerTopLeft));
-    EXPECT_EQ(pixel(image, 0, 20), role(*box, c.outerTopLeft));
-    EXPECT_EQ(pixel(image, 30, 1), role(*box, c.innerTopLeft));
-    EXPECT_EQ(pixel(image, 58, 20), role(*box, c.innerBottomRight));
-    EXPECT_EQ(pixel(image, 30, 39), role(*box, c.outerBottomRight));
-    EXPECT_EQ(pixel(image, 30, 20), QColor(200, 0, 0));
-    EXPECT_TRUE(box->testAttribute(Qt::WA_TransparentForMouseEvents));
-}
-
-INSTANTIATE_TEST_SUITE_P(Styles, BevelLook,
-                         ::testing::Values(BoxCase{TBevelCut::bvRaised, QPalette::Light, QPalette::Midlight,
-                                                   QPalette::Dark, QPalette::Shadow},
-                                           BoxCase{TBevelCut::bvLowered, QPalette::Dark, QPalette::Shadow,
-                                                   QPalette::Midlight, QPalette::Light}));
-
-struct TextBox {
-    int left = 1000, right = -1, bottom = -1;
-};
-
-// Where a label's yellow caption lands over a blue parent; the parent's colour must show at the far corner.
-TextBox labelText(const QString& caption) {
-    TPanel under;
-    under.resize(80, 30);
-    under.setBevelOuter(TBevelCut::bvNone);
-    under.setColor(QColor(0, 0, 200));
-    auto* label = new TLabel(&under);
-    label->setGeometry(0, 0, 80, 30);
-    QFont font("Liberation Sans");
-    font.setPixelSize(12);
-    label->setFont(font);
-    label->setFontColor(QColor(255, 255, 0));
-    label->setCaption(caption);
-    const QImage image = render(under);
-    EXPECT_EQ(pixel(image, 79, 29), QColor(0, 0, 200));
-    TextBox box;
-    for (int y = 0; y < 30; ++y) {
-        for (int x = 0; x < 80; ++x) {
-            if (pixel(image, x, y) == QColor(255, 255, 0)) {
-                box.left = std::min(box.left, x);
-                box.right = std::max(box.right, x);
-                box.bottom = std::max(box.bottom, y);
-            }
+// One letter per ring from the edge inwards: B black, L light, D dark, C the panel's Color.
+TEST(PanelLook, BevelsAndBorderFromTheEdgeInwards) {
+    const struct {
+        bool border;
+        TBevelCut outer, inner;
+        int width;
+        const char *topLeft, *bottomRight;
+    } cases[] = {
+        {false, TBevelCut::bvRaised, TBevelCut::bvNone, 1, "LC", "DC"},
+        {false, TBevelCut::bvLowered, TBevelCut::bvNone, 1, "DC", "LC"},
+        {true, TBevelCut::bvNone, TBevelCut::bvNone, 1, "BC", "BC"},
+        {true, TBevelCut::bvLowered, TBevelCut::bvRaised, 3, "BDDDLLLC", "BLLLDDDC"},
+    };
+    for (const auto& c : cases) {
+        TPanel panel;
+        panel.resize(38, 30);
+        panel.setColor(QColor(10, 120, 200));
+        panel.setBorderSingle(c.border);
+        panel.setBevelOuter(c.outer);
+        panel.setBevelInner(c.inner);
+        panel.setBevelWidth(c.width);
+        const QImage image = render(panel);
+        const QRgb colours[] = {QColor(Qt::black).rgb(), role(panel, QPalette::Light),
+                                role(panel, QPalette::Dark), panel.Color().rgb()};
+        const auto want = [&](char letter) { return colours[std::string("BLDC").find(letter)]; };
+        for (int i = 0; c.topLeft[i] != '\0'; ++i) {
+            EXPECT_EQ(image.pixel(i, i), want(c.topLeft[i])) << c.topLeft << " top left, ring " << i;
+            EXPECT_EQ(image.pixel(37 - i, 29 - i), want(c.bottomRight[i]))
+                << c.topLeft << " bottom right, ring " << i;
         }
     }
-    return box;
 }
 
-TEST(LabelLook, TextAtTopLeftOverTheParent) {
-    const TextBox plain = labelText("Hm");
-    EXPECT_LE(plain.left, 2);
-    EXPECT_GE(plain.right, 10);
-    EXPECT_LE(plain.bottom, 15);
-    // The ampersand is drawn as a glyph of its own, not taken as a mnemonic marker.
-    EXPECT_GE(labelText("&Hm").right, plain.right + 5);
-}
-
-TEST(LabelLook, HintIsTheToolTip) {
-    TLabel label;
-    label.setHint("Modulation");
-    EXPECT_EQ(label.toolTip(), "Modulation");
-    EXPECT_EQ(label.Hint(), "Modulation");
-    EXPECT_EQ(label.FontColor(), label.palette().color(QPalette::ButtonText));
-}
-
-TEST(Focus, NoControlTakesTheKeyboard) {
-    TPanel panel;
-    TBevel bevel;
-    TShape shape;
-    TProgressBar bar;
-    TLabel label;
-    for (QWidget* w : std::initializer_list<QWidget*>{&panel, &bevel, &shape, &bar, &label}) {
-        EXPECT_EQ(w->focusPolicy(), Qt::NoFocus) << w->metaObject()->className();
+// The caption in FontColor about the centre; YenForBackslash draws a "\\" caption as the yen sign.
+TEST(PanelLook, CaptionInFontColorNearTheCentre) {
+    QWidget owner;
+    TPanel* panels[2];
+    for (TPanel*& panel : panels) {
+        panel = new TPanel(&owner);
+        panel->resize(38, 38);
+        panel->setColor(Qt::black);
+        panel->setFontColor(QColor(255, 255, 0));
     }
+    panels[0]->setCaption("W");
+    panels[1]->setCaption(QString(QChar(0x00A5)));
+    const QImage image = render(*panels[0]);
+    QRect ink;
+    for (int y = 2; y < 36; ++y) {
+        for (int x = 2; x < 36; ++x) {
+            if (image.pixel(x, y) == qRgb(255, 255, 0))
+                ink |= QRect(x, y, 1, 1);
+        }
+    }
+    ASSERT_FALSE(ink.isEmpty());
+    EXPECT_NEAR(ink.center().x(), 18.5, 1.5);
+    EXPECT_NEAR(ink.center().y(), 18.5, 2.5);
+    panels[0]->setCaption("\\");
+    const QImage backslash = render(*panels[0]);
+    panels[0]->setYenForBackslash(true);
+    EXPECT_NE(render(*panels[0]), backslash);
+    EXPECT_EQ(render(*panels[0]), render(*panels[1]));
+}
+
+// Filled from the left in proportion to Position within Min..Max; the frame takes one pixel each side.
+TEST(BarLook, FilledInProportion) {
+    const struct {
+        int min, max, position;
+        int lastFilled; // column 1..100, 0: none
+    } cases[] = {{0, 100, 50, 50}, {0, 32, 16, 50}, {0, 6, 6, 100}, {-46, 39, -46, 0}, {20, 20, 20, 0}};
+    for (const auto& c : cases) {
+        TProgressBar bar;
+        bar.resize(102, 11);
+        bar.setRange(c.min, c.max);
+        bar.setPosition(c.position);
+        const QImage image = render(bar);
+        for (int x = 1; x <= 100; ++x) {
+            const QPalette::ColorRole want = x <= c.lastFilled ? QPalette::Highlight : QPalette::Button;
+            ASSERT_EQ(image.pixel(x, 5), role(bar, want))
+                << c.min << ".." << c.max << " at " << c.position << ", x " << x;
+        }
+    }
+}
+
+TEST(BarClamp, PositionStaysInTheRange) {
+    const struct {
+        int min, max, position, want;
+    } cases[] = {{0, 32, 16, 16}, {0, 32, 33, 32},   {0, 32, -1, 0},
+                 {10, 20, 5, 10}, {-46, 39, 40, 39}, {5, 2, 4, 5}};
+    for (const auto& c : cases) {
+        TProgressBar bar;
+        bar.setRange(c.min, c.max);
+        bar.setPosition(c.position);
+        EXPECT_EQ(bar.Position(), c.want) << c.min << ".." << c.max << " at " << c.position;
+        bar.setRange(c.min - 1, c.min);
+        EXPECT_EQ(bar.Position(), c.min) << "narrowed to end at " << c.min;
+    }
+}
+
+class PaintCounter : public QObject {
+public:
+    int count = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        count += event->type() == QEvent::Paint;
+        return false;
+    }
+};
+
+// The controls take no focus, and a setter repaints only when it changes something.
+TEST(Controls, OnlyAChangeRepaintsAndNoneTakesTheFocus) {
+    QWidget window;
+    window.resize(200, 50);
+    auto* panel = new TPanel(&window);
+    auto* shape = new TShape(&window);
+    auto* bar = new TProgressBar(&window);
+    auto* label = new TLabel(&window);
+    auto* bevel = new TBevel(&window);
+    int left = 0;
+    for (QWidget* control : std::initializer_list<QWidget*>{panel, shape, bar, label, bevel}) {
+        control->setGeometry(left += 40, 5, 38, 30);
+        EXPECT_EQ(control->focusPolicy(), Qt::NoFocus) << control->metaObject()->className();
+    }
+    bar->setRange(0, 32);
+    bar->setPosition(32);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    const struct {
+        QWidget* control;
+        std::function<void(bool)> set; // false: the value the control has, true: another
+    } cases[] = {
+        {panel,
+         [&](bool change) { panel->setBevelOuter(change ? TBevelCut::bvLowered : TBevelCut::bvRaised); }},
+        {panel, [&](bool change) { panel->setCaption(change ? "B" : ""); }},
+        {shape, [&](bool change) { shape->setBrushColor(change ? Qt::green : Qt::white); }},
+        {bar, [&](bool change) { bar->setPosition(change ? 0 : 40); }},
+        {label, [&](bool change) { label->setCaption(change ? "Vol" : ""); }},
+    };
+    for (const auto& c : cases) {
+        QCoreApplication::processEvents();
+        PaintCounter counter;
+        c.control->installEventFilter(&counter);
+        c.set(false);
+        QCoreApplication::processEvents();
+        EXPECT_EQ(counter.count, 0) << c.control->metaObject()->className() << " case " << (&c - cases);
+        c.set(true);
+        QCoreApplication::processEvents();
+        EXPECT_GE(counter.count, 1) << c.control->metaObject()->className() << " case " << (&c - cases);
+    }
+}
+
+// Every signal as "Down|Up sender button x,y", so that a failure shows which one went astray.
+void watch(TPanel& panel, std::vector<std::string>& log) {
+    for (auto signal : {&TPanel::MouseDown, &TPanel::MouseUp}) {
+        QObject::connect(&panel, signal, [&log, signal](TPanel* sender, Qt::MouseButton button, QPoint pos) {
+            log.push_back((signal == &TPanel::MouseDown ? "Down " : "Up ") +
+                          sender->objectName().toStdString() + ' ' + std::to_string(button) + ' ' +
+                          std::to_string(pos.x()) + ',' + std::to_string(pos.y()));
+        });
+    }
+}
+
+// Every press is released again: QTest remembers held buttons from one test to the next.
+TEST(PanelMouse, EachEventIsOneSignalOfAnyButton) {
+    const struct {
+        void (*send)(QWidget*, Qt::MouseButton, Qt::KeyboardModifiers, QPoint, int);
+        Qt::MouseButton button;
+        const char* want;
+    } cases[] = {
+        {QTest::mousePress, Qt::LeftButton, "Down key 1 3,31"},
+        {QTest::mouseDClick, Qt::MiddleButton, "Down key 4 3,31"},
+        {QTest::mouseRelease, Qt::MiddleButton, "Up key 4 3,31"},
+        {QTest::mouseRelease, Qt::LeftButton, "Up key 1 3,31"},
+    };
+    TPanel panel;
+    panel.setObjectName("key");
+    panel.resize(38, 38);
+    std::vector<std::string> log;
+    watch(panel, log);
+    for (const auto& c : cases) {
+        log.clear();
+        c.send(&panel, c.button, {}, {3, 31}, -1);
+        EXPECT_EQ(log, std::vector<std::string>{c.want});
+    }
+}
+
+// Driven through a shown window as the window system does, under a frame that must let the clicks through.
+TEST(PanelMouse, ReleaseOverAnotherPanelReachesThePressedOne) {
+    QWidget window;
+    window.resize(120, 60);
+    std::vector<std::string> log;
+    for (const char* name : {"first", "second"}) {
+        auto* panel = new TPanel(&window);
+        panel->setObjectName(name);
+        panel->setGeometry(name[0] == 'f' ? 10 : 46, 10, 38, 38);
+        watch(*panel, log);
+    }
+    (new TBevel(&window))->setGeometry(0, 0, 120, 60);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    QTest::mousePress(window.windowHandle(), Qt::RightButton, {}, {20, 20});
+    QTest::mouseMove(window.windowHandle(), {70, 20});
+    QTest::mouseRelease(window.windowHandle(), Qt::RightButton, {}, {70, 20});
+    EXPECT_EQ(log, (std::vector<std::string>{"Down first 2 10,10", "Up first 2 60,10"}));
 }
 
 } // namespace
