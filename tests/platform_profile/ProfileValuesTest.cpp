@@ -1,5 +1,7 @@
 #include "platform/profile/ProfileValues.h"
 
+#include "platform/profile/ProfileFile.h"
+
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -9,140 +11,53 @@ namespace {
 
 using platform::ParseProfileInteger;
 
-struct ParseCase {
-    const char* text;
-    std::optional<std::int32_t> expected;
-};
+constexpr std::int32_t kMax = 2147483647;
+constexpr std::int32_t kMin = -kMax - 1;
 
-constexpr ParseCase kParseCases[] = {
-    {"0", 0},
-    {"25", 25},
-    {"007", 7},
-    {"-0", 0},
-    {"+5", 5},
-    {"-46", -46},
-    {" 7", 7},
-    {"7\t", 7},
-    {"0x10", 16},
-    {"$10", 16},
-    {"0X1f", 31},
-    {"0xAbC", 0xABC},
-    {"$ff", 255},
-    {"0x0000000010", 16},
-    {"0x7FFFFFFF", 2147483647},
-    {"0x80000000", -2147483647 - 1},
-    {"$FFFFFFFF", -1},
-    {"0xFFFFFFFE", -2},
-    {"2147483647", 2147483647},
-    {"-2147483648", -2147483647 - 1},
-    {"2147483648", std::nullopt},
-    {"-2147483649", std::nullopt},
-    {"0x100000000", std::nullopt},
-    {"$100000000", std::nullopt},
-    {"1234567890123456789012345678901234567890", std::nullopt},
-    {"0x0000000000000000000000000000000000000001", 1},
-    {"", std::nullopt},
-    {"   ", std::nullopt},
-    {"ten", std::nullopt},
-    {"yes", std::nullopt},
-    {"0x", std::nullopt},
-    {"0X", std::nullopt},
-    {"$", std::nullopt},
-    {"-", std::nullopt},
-    {"+", std::nullopt},
-    {"+-5", std::nullopt},
-    {"--5", std::nullopt},
-    {"- 5", std::nullopt},
-    {"5 5", std::nullopt},
-    {"12a", std::nullopt},
-    {"0x1g", std::nullopt},
-    {"0x-1", std::nullopt},
-    {"0x+1", std::nullopt},
-    {"$-1", std::nullopt},
-    {"-0x10", std::nullopt},
-    {"-$10", std::nullopt},
-    {"x10", std::nullopt},
-    {"10h", std::nullopt},
-    {"1e3", std::nullopt},
-    {"1.5", std::nullopt},
-};
-
-TEST(ParseProfileInteger, ReadsEveryValueFormFromBytesAndText) {
-    for (const ParseCase& c : kParseCases) {
-        EXPECT_EQ(ParseProfileInteger(QByteArrayView(c.text)), c.expected) << '"' << c.text << '"';
-        EXPECT_EQ(ParseProfileInteger(QStringView(QString::fromLatin1(c.text))), c.expected)
-            << '"' << c.text << '"';
-    }
+// Both overloads, the bytes of the file and the text of the program, must agree.
+void ExpectParsed(const char* text, std::optional<std::int32_t> expected) {
+    EXPECT_EQ(ParseProfileInteger(QByteArrayView(text)), expected) << '"' << text << '"';
+    EXPECT_EQ(ParseProfileInteger(QStringView(QString::fromLatin1(text))), expected) << '"' << text << '"';
 }
 
-TEST(ParseProfileInteger, RejectsBytesAndCharactersOutsideAscii) {
-    EXPECT_EQ(ParseProfileInteger(QByteArrayView("1\0"
-                                                 "2",
-                                                 3)),
-              std::nullopt);
+TEST(ParseProfileInteger, ReadsDecimalAndHexadecimalAndRejectsTheRest) {
+    const std::pair<const char*, std::int32_t> kValid[] = {
+        {"25", 25},           {"-46", -46},         {"+5", 5},
+        {" 7\t", 7},          {"007", 7},           {"0x10", 16},
+        {"$10", 16},          {"0X1f", 31},         {"$ff", 255},
+        {"0x7FFFFFFF", kMax}, {"0x80000000", kMin}, {"$FFFFFFFF", -1},
+        {"2147483647", kMax}, {"-2147483648", kMin}};
+    for (const auto& [text, value] : kValid) {
+        ExpectParsed(text, value);
+    }
+    ExpectParsed("0x0000000000000000000000000000000000000001", 1);
+    constexpr const char* kInvalid[] = {
+        "2147483648", "-2147483649", "0x100000000", "",
+        "ten",        "0x",          "$",           "-",
+        "--5",        "5 5",         "12a",         "0x1g",
+        "0x-1",       "-0x10",       "1.5",         "1234567890123456789012345678901234567890"};
+    for (const char* text : kInvalid) {
+        ExpectParsed(text, std::nullopt);
+    }
     EXPECT_EQ(ParseProfileInteger(QStringView(u"\uFF11\uFF12")), std::nullopt); // full-width digits
-    EXPECT_EQ(ParseProfileInteger(QStringView(u"1\u0100")), std::nullopt);
 }
 
-TEST(ParseProfileInteger, ReadsBackEveryWrittenForm) {
-    constexpr std::int32_t kValues[] = {0, 1, -1, 25, -46, 39, 2147483647, -2147483647 - 1};
-    for (const std::int32_t value : kValues) {
-        EXPECT_EQ(ParseProfileInteger(QStringView(QString::number(value))), value);
-    }
-}
-
-class ProfileValuesFile : public ::testing::Test {
-protected:
-    void SetUp() override { ASSERT_TRUE(dir_.isValid()); }
-    QString Path() const { return dir_.filePath("settings.ini"); }
-
-private:
-    QTemporaryDir dir_;
-};
-
-TEST_F(ProfileValuesFile, IntegersFallBackToTheDefaultWhenMissingEmptyOrInvalid) {
-    profile_test::WriteBytes(Path(), "[Sound]\nVolume=0x10\nKey=-3\nEmpty=\nWord=ten\nHuge=99999999999\n");
-    struct Case {
-        const char* section;
-        const char* key;
-        std::int32_t expected;
-    };
-    constexpr Case kCases[] = {
-        {"Sound", "Volume", 16}, {"Sound", "Key", -3},  {"Sound", "Empty", 25}, {"Sound", "Word", 25},
-        {"Sound", "Huge", 25},   {"Sound", "None", 25}, {"Other", "Key", 25},
-    };
-    for (const Case& c : kCases) {
-        EXPECT_EQ(platform::GetProfileInt(c.section, c.key, 25, Path()), c.expected) << c.key;
-    }
-    EXPECT_EQ(platform::GetProfileInt("Sound", "Volume", 25, Path() + ".missing"), 25);
-}
-
-TEST_F(ProfileValuesFile, BooleansAreNonZeroIntegersWithTheirDefaultOtherwise) {
-    profile_test::WriteBytes(Path(), "[Octave]\nHigh=2\nLow=0\nYes=yes\nNeg=-1\nHex=$0\n");
-    struct Case {
-        const char* key;
-        bool defaultValue;
-        bool expected;
-    };
-    constexpr Case kCases[] = {
-        {"High", false, true}, {"Low", true, false}, {"Yes", false, false}, {"Yes", true, true},
-        {"Neg", false, true},  {"Hex", true, false}, {"None", true, true},  {"None", false, false},
-    };
-    for (const Case& c : kCases) {
-        EXPECT_EQ(platform::GetProfileBool("Octave", c.key, c.defaultValue, Path()), c.expected)
-            << c.key << " default " << c.defaultValue;
-    }
-}
-
-TEST_F(ProfileValuesFile, WritesDecimalTextAndOneOrZero) {
-    ASSERT_TRUE(platform::WriteProfileInt("Sound", "Key", -46, Path()));
-    ASSERT_TRUE(platform::WriteProfileInt("Sound", "Volume", 32, Path()));
-    ASSERT_TRUE(platform::WriteProfileInt("Sound", "Big", -2147483647 - 1, Path()));
-    ASSERT_TRUE(platform::WriteProfileBool("Octave", "High", true, Path()));
-    ASSERT_TRUE(platform::WriteProfileBool("Octave", "Low", false, Path()));
-    EXPECT_EQ(profile_test::ReadBytes(Path()),
-              "[Sound]\nKey=-46\nVolume=32\nBig=-2147483648\n[Octave]\nHigh=1\nLow=0\n");
-    EXPECT_EQ(platform::GetProfileInt("Sound", "Big", 0, Path()), -2147483647 - 1);
+// Integers and booleans written and read back, and the default for what is missing or no integer.
+TEST(ProfileValues, WritesDecimalAndFallsBackToTheDefault) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("settings.ini");
+    ASSERT_TRUE(platform::WriteProfileInt("Sound", "Key", kMin, path));
+    ASSERT_TRUE(platform::WriteProfileBool("Octave", "High", true, path));
+    ASSERT_TRUE(platform::WriteProfileBool("Octave", "Low", false, path));
+    ASSERT_TRUE(platform::WritePrivateProfileString("Sound", "Word", "ten", path));
+    EXPECT_EQ(profile_test::ReadBytes(path), "[Sound]\nKey=-2147483648\nWord=ten\n[Octave]\nHigh=1\nLow=0\n");
+    EXPECT_EQ(platform::GetProfileInt("Sound", "Key", 25, path), kMin);
+    EXPECT_EQ(platform::GetProfileInt("Sound", "Word", 25, path), 25);
+    EXPECT_EQ(platform::GetProfileInt("Sound", "None", 25, path), 25);
+    EXPECT_TRUE(platform::GetProfileBool("Octave", "High", false, path));
+    EXPECT_FALSE(platform::GetProfileBool("Octave", "Low", true, path));
+    EXPECT_TRUE(platform::GetProfileBool("Sound", "Key", false, path)); // any integer but 0
+    EXPECT_TRUE(platform::GetProfileBool("Sound", "Word", true, path));
 }
 
 } // namespace

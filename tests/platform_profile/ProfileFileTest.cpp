@@ -1,0 +1,139 @@
+#include "platform/profile/ProfileFile.h"
+
+#include <sys/stat.h>
+
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include "TestFiles.h"
+
+namespace {
+
+using namespace std::string_view_literals;
+
+QByteArray Bytes(std::string_view text) {
+    return QByteArray(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+class ProfileFile : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(dir_.isValid()); }
+    QString Path() const { return dir_.filePath("settings.ini"); }
+
+private:
+    QTemporaryDir dir_;
+};
+
+// Every case asks for key "Key" of section "Sound".
+TEST_F(ProfileFile, ReadFindsTheValueOfEveryLineForm) {
+    const std::pair<std::string_view, std::optional<std::string_view>> kCases[] = {
+        {"[sOUND]\nkEY=5\n", "5"},
+        {" \t[ Sound ]\t\n  Key \t=\t 5 7 \n", "5 7"},
+        {"[Sound]\nKey=1\nkey=2\n", "1"},
+        {"[Sound]\nA=1\n[Sound]\nKey=2\n", std::nullopt},
+        {"Key=0\n[Sound]\nA=1\n", std::nullopt},
+        {"[Sound]\nKey\nKey=2\n", "2"},
+        {"[Sound]\n;Key=1\n# Key=3\nKey=2\n", "2"},
+        {"[Sound]\r\nA=1\r\nKey=2\r\n", "2"},
+        {"[Sound]\r\nKey=2", "2"},
+        {"\xEF\xBB\xBF[Sound]\nKey=2\n", "2"},
+        {"\x01\xFF[junk\n[Sound]\n\x80\x81=x\nKey=\xC3\xA9t\xC3\xA9\n", "\xC3\xA9t\xC3\xA9"},
+        {"\0\0\n[Sound]\nN\0=1\nKey=a\0b\n"sv, "a\0b"sv},
+    };
+    for (const auto& [content, value] : kCases) {
+        profile_test::WriteBytes(Path(), Bytes(content));
+        const auto expected = value ? std::optional(QString::fromUtf8(Bytes(*value))) : std::nullopt;
+        EXPECT_EQ(platform::GetPrivateProfileString("Sound", "Key", Path()), expected)
+            << Bytes(content).toStdString();
+    }
+    EXPECT_EQ(platform::GetPrivateProfileString("Sound", "Key", Path() + ".missing"), std::nullopt);
+}
+
+TEST_F(ProfileFile, WriteEditsOnlyTheBytesOfTheKey) {
+    struct Case {
+        const char* before; // nullptr: no file yet
+        const char* section;
+        const char* key;
+        const char* value;
+        const char* after;
+    };
+    constexpr Case kCases[] = {
+        {nullptr, "Sound", "Key", "0", "[Sound]\nKey=0\n"},
+        {"[S]\nA=1\nK=2\nB=3\n", "S", "K", "9", "[S]\nA=1\nK=9\nB=3\n"},
+        {"[sound]\n  kEY \t= 2 \n", "SOUND", "Key", "", "[sound]\nkEY=\n"},
+        {"[S]\nK=1\nK=2\n[s]\nK=3\n", "S", "k", "7", "[S]\nK=7\nK=2\n[s]\nK=3\n"},
+        {"[S]\nA=1\n\n; next=2\n[T]\n", "S", "K", "7", "[S]\nA=1\nK=7\n\n; next=2\n[T]\n"},
+        {"[S]\nA=1", "S", "K", "7", "[S]\nA=1\nK=7\n"},
+        {"K=1\n[S]\nA=1\n", "T", "K", "7", "K=1\n[S]\nA=1\n[T]\nK=7\n"},
+        {"# top\n[S]\n;c=1\n  odd  \nK=1\n\x01\xFF\n", "S", "K", "2",
+         "# top\n[S]\n;c=1\n  odd  \nK=2\n\x01\xFF\n"},
+        {"[S]\r\nK=1\r\n", "S", "K", "2", "[S]\r\nK=2\r\n"},
+        {"[S]\r\nA=1\r\n[T]\r\n", "S", "K", "2", "[S]\r\nA=1\r\nK=2\r\n[T]\r\n"},
+    };
+    for (const Case& c : kCases) {
+        QFile::remove(Path());
+        if (c.before != nullptr) {
+            profile_test::WriteBytes(Path(), c.before);
+        }
+        ASSERT_TRUE(platform::WritePrivateProfileString(c.section, c.key, c.value, Path())) << c.after;
+        EXPECT_EQ(profile_test::ReadBytes(Path()), QByteArray(c.after));
+        EXPECT_EQ(platform::GetPrivateProfileString(c.section, c.key, Path()), QString(c.value)) << c.after;
+    }
+}
+
+TEST_F(ProfileFile, AFileWrittenFromScratchHoldsSectionsInTheOrderWritten) {
+    const char* const kEntries[][3] = {
+        {"Sound", "Key", "0"},     {"Options", "KeyBoard", "0"}, {"Octave", "High", "0"},
+        {"sound", "volume", "32"}, {"Position", "X", "-5"},      {"Options", "Menu-Japanese", "1"},
+    };
+    for (const auto& [section, key, value] : kEntries) {
+        ASSERT_TRUE(platform::WritePrivateProfileString(section, key, value, Path())) << key;
+    }
+    EXPECT_EQ(profile_test::ReadBytes(Path()), "[Sound]\nKey=0\nvolume=32\n[Options]\nKeyBoard=0\nMenu-"
+                                               "Japanese=1\n[Octave]\nHigh=0\n[Position]\nX=-5\n");
+}
+
+// The file is replaced through a rename, which must neither turn a link into a file nor lose permissions.
+TEST_F(ProfileFile, WriteKeepsALinkAndThePermissions) {
+    const QString target = Path() + ".target";
+    profile_test::WriteBytes(target, "[S]\nK=1\n");
+    ASSERT_EQ(::chmod(QFile::encodeName(target).constData(), 0640), 0);
+    ASSERT_TRUE(QFile::link(target, Path()));
+    ASSERT_TRUE(platform::WritePrivateProfileString("S", "K", "2", Path()));
+    EXPECT_TRUE(QFileInfo(Path()).isSymLink());
+    EXPECT_EQ(profile_test::ReadBytes(target), "[S]\nK=2\n");
+    struct stat status {};
+    ASSERT_EQ(::stat(QFile::encodeName(target).constData(), &status), 0);
+    EXPECT_EQ(status.st_mode & 07777, 0640u);
+}
+
+// Each failure is one that root cannot get past either, since the tests run as root.
+TEST_F(ProfileFile, AFailedWriteReportsFalseAndLeavesTheFileAsItWas) {
+    constexpr char kOld[] = "[Sound]\r\nKey=1\r\n; keep me\r\n";
+    profile_test::WriteBytes(Path(), kOld);
+    const struct {
+        const char* section;
+        const char* key;
+        const char* value;
+        QString file;
+    } kCases[] = {
+        {"Sound", "Key", "2", Path() + "/inner.ini"}, // a regular file where the folder should be
+        {"Sound", "Key", "2", "/proc/clavito-settings.ini"},
+        {"Sound", "Key", "1\nInjected=1", Path()},
+        {"Sound\n[Other", "Key", "1", Path()},
+        {" ", "Key", "1", Path()},
+        {"Sound", ";Key", "1", Path()},
+    };
+    for (const auto& c : kCases) {
+        EXPECT_FALSE(platform::WritePrivateProfileString(c.section, c.key, c.value, c.file))
+            << c.section << "/" << c.key << "/" << c.value << " in " << c.file.toStdString();
+    }
+    // The writer honours a file whose owner may not write it, for every user.
+    ASSERT_TRUE(QFile::setPermissions(Path(), QFileDevice::ReadOwner | QFileDevice::ReadGroup));
+    EXPECT_FALSE(platform::WritePrivateProfileString("Sound", "Key", "2", Path()));
+    EXPECT_EQ(profile_test::ReadBytes(Path()), kOld);
+    EXPECT_FALSE(QFileInfo::exists("/proc/clavito-settings.ini"));
+}
+
+} // namespace
