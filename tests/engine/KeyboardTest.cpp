@@ -88,22 +88,6 @@ TEST_F(Keyboard, KeyHeldAcrossATypeChangeIsReleasedThroughTheNewMap) {
     EXPECT_EQ(form->Panel(24)->BevelOuter(), TBevelCut::bvLowered);
 }
 
-TEST_F(Keyboard, EnglishPunctuationPlaysByItsLabel) {
-    form->N1011Click();
-    const struct {
-        int evdev;
-        int note;
-    } cases[] = {{KEY_APOSTROPHE, 73}, {KEY_LEFTBRACE, 86}, {KEY_RIGHTBRACE, 88},
-                 {KEY_EQUAL, 87},      {KEY_SEMICOLON, 0},  {KEY_BACKSLASH, 0}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.evdev);
-        Clear();
-        KeyDown(form.get(), c.evdev);
-        EXPECT_EQ(Messages(), c.note ? MsgList{NoteOn(0, c.note)} : MsgList{});
-        KeyUp(form.get(), c.evdev);
-    }
-}
-
 TEST_F(Keyboard, JapaneseKeysReachTheirPanels) {
     const struct {
         void (TMainForm::*type)();

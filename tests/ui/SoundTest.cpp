@@ -139,19 +139,6 @@ TEST_F(Sound, TheSoundPanelOpensThePopupOnAnyButton) {
     }
 }
 
-TEST_F(Sound, ShortcutsOfTheAttachedMenuOnly) {
-    for (bool english : {false, true}) {
-        if (english)
-            form->English1Click();
-        const auto attached = form->menuBar()->actions();
-        EXPECT_EQ(attached.size(), 3);
-        EXPECT_EQ(attached[0], (english ? form->MainMenuE : form->MainMenuJ).Sound->menuAction());
-    }
-    EXPECT_EQ(form->High1->shortcut(), QKeySequence(Qt::Key_F12));
-    EXPECT_EQ(form->Low2->shortcut(), QKeySequence(Qt::Key_F11));
-    EXPECT_EQ(form->Help4->shortcut(), QKeySequence(Qt::Key_F1));
-}
-
 TEST_F(Sound, HelpCommandGoesToTheHelpEngine) {
     form->Help4->trigger();
     EXPECT_EQ(helpCommands, (std::vector<std::uint32_t>{platform::HELP_FINDER}));
