@@ -16,9 +16,6 @@ using platform::GetProfileBool;
 using platform::GetProfileInt;
 
 namespace {
-constexpr int kGroupItems = 8;
-constexpr int kPercussionPosition = 16;
-
 struct Range {
     const char* key;
     std::int32_t min, max, fallback;
@@ -61,13 +58,14 @@ void TMainForm::ReadSettings(std::int32_t& keyboardType, int& x, int& y) {
         }
     }
 
-    // The instrument position must name an entry of the Sound menu: a group and one of its items, or the
-    // percussion entry (whose item is not checked further, after its sign).
+    // The instrument position must name an entry of the Sound menu (the one the window carries before the
+    // language is applied): a group and one of its items, or the entry without items (percussion), whose
+    // item is checked only for its sign.
     Index1 = GetProfileInt(sound, QStringLiteral("Index1"), 0, file);
     Index2 = GetProfileInt(sound, QStringLiteral("Index2"), 0, file);
-    const int entries = static_cast<int>(MainMenuJ.Sound->actions().size());
-    const bool valid = Index1 >= 0 && Index1 <= entries - 1 && Index2 >= 0 &&
-                       (Index1 == kPercussionPosition || Index2 <= kGroupItems - 1);
+    const QList<QAction*> entries = MainMenuJ.Sound->actions();
+    const bool valid = Index1 >= 0 && Index1 <= entries.size() - 1 && Index2 >= 0 &&
+                       (!entries[Index1]->menu() || Index2 <= entries[Index1]->menu()->actions().size() - 1);
     if (!valid) {
         Index1 = 0;
         Index2 = 0;

@@ -11,11 +11,10 @@
 #include "platform/dialogs/MessageBox.h"
 #include "platform/help/WinHelp.h"
 #include "ui/ClavitoMain.h"
+#include "ui/MenuData.h"
 #include "ui/SystemColors.h"
 
 namespace {
-constexpr int kPercussionPosition = 16;
-
 const char* OpenErrorText(std::uint32_t code) {
     switch (code) {
     case platform::MMSYSERR_ALLOCATED:

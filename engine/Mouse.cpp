@@ -5,15 +5,10 @@
 // press. So a panel pressed with the right button and released over another panel rises and ends its own
 // note, instead of leaving it sounding while the other panel's release runs.
 #include "components/SuperTimer/SuperTimer.h"
+#include "engine/ActionTags.h"
 #include "ui/ClavitoMain.h"
 
 using platform::TBevelCut;
-
-namespace {
-bool IsControlTag(std::int32_t tag) {
-    return tag >= 1 && tag <= 10;
-}
-} // namespace
 
 void TMainForm::PanelMouseDown(platform::TPanel* sender, Qt::MouseButton) {
     if (sender->BevelOuter() == TBevelCut::bvLowered)

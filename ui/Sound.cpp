@@ -4,11 +4,10 @@
 
 #include "midi/Messages.h"
 #include "ui/ClavitoMain.h"
+#include "ui/MenuData.h"
 #include "ui/StripAccelerator.h"
 
 namespace {
-constexpr int kPercussionPosition = 16;
-
 // The entry at position index of a menu: a group's submenu entry or the percussion entry.
 QAction* EntryAt(QMenu* menu, int index) {
     const QList<QAction*> entries = menu->actions();
