@@ -1,4 +1,5 @@
 #include "platform/controls/Panel.h"
+#include "platform/controls/Repaint.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -10,17 +11,11 @@ TLabel::TLabel(QWidget* parent) : QWidget(parent), fontColor_(palette().color(QP
 }
 
 void TLabel::setCaption(const QString& caption) {
-    if (caption_ != caption) {
-        caption_ = caption;
-        update();
-    }
+    SetAndRepaint(this, caption_, caption);
 }
 
 void TLabel::setFontColor(const QColor& color) {
-    if (fontColor_ != color) {
-        fontColor_ = color;
-        update();
-    }
+    SetAndRepaint(this, fontColor_, color);
 }
 
 // No background is painted, so the parent shows through around the text; '&' is drawn as it stands.

@@ -1,4 +1,5 @@
 #include "platform/controls/Panel.h"
+#include "platform/controls/Repaint.h"
 
 #include "platform/controls/Frame3D.h"
 
@@ -35,60 +36,35 @@ TPanel::TPanel(QWidget* parent)
 }
 
 void TPanel::setBevelOuter(TBevelCut cut) {
-    if (bevelOuter_ != cut) {
-        bevelOuter_ = cut;
-        update();
-    }
+    SetAndRepaint(this, bevelOuter_, cut);
 }
 
 void TPanel::setBevelInner(TBevelCut cut) {
-    if (bevelInner_ != cut) {
-        bevelInner_ = cut;
-        update();
-    }
+    SetAndRepaint(this, bevelInner_, cut);
 }
 
 void TPanel::setBevelWidth(int width) {
-    width = std::max(width, 1);
-    if (bevelWidth_ != width) {
-        bevelWidth_ = width;
-        update();
-    }
+    SetAndRepaint(this, bevelWidth_, std::max(width, 1));
 }
 
 void TPanel::setBorderSingle(bool on) {
-    if (borderSingle_ != on) {
-        borderSingle_ = on;
-        update();
-    }
+    SetAndRepaint(this, borderSingle_, on);
 }
 
 void TPanel::setCaption(const QString& caption) {
-    if (caption_ != caption) {
-        caption_ = caption;
-        update();
-    }
+    SetAndRepaint(this, caption_, caption);
 }
 
 void TPanel::setColor(const QColor& color) {
-    if (color_ != color) {
-        color_ = color;
-        update();
-    }
+    SetAndRepaint(this, color_, color);
 }
 
 void TPanel::setFontColor(const QColor& color) {
-    if (fontColor_ != color) {
-        fontColor_ = color;
-        update();
-    }
+    SetAndRepaint(this, fontColor_, color);
 }
 
 void TPanel::setYenForBackslash(bool on) {
-    if (yenForBackslash_ != on) {
-        yenForBackslash_ = on;
-        update();
-    }
+    SetAndRepaint(this, yenForBackslash_, on);
 }
 
 void TPanel::paintEvent(QPaintEvent*) {

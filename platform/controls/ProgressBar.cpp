@@ -1,4 +1,5 @@
 #include "platform/controls/Frame3D.h"
+#include "platform/controls/Repaint.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -39,11 +40,7 @@ void TProgressBar::setRange(int min, int max) {
 }
 
 void TProgressBar::setPosition(int position) {
-    position = std::clamp(position, min_, max_);
-    if (position_ != position) {
-        position_ = position;
-        update();
-    }
+    SetAndRepaint(this, position_, std::clamp(position, min_, max_));
 }
 
 void TProgressBar::paintEvent(QPaintEvent*) {

@@ -1,4 +1,5 @@
 #include "platform/controls/Panel.h"
+#include "platform/controls/Repaint.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -10,17 +11,11 @@ TShape::TShape(QWidget* parent) : QWidget(parent) {
 }
 
 void TShape::setBrushColor(const QColor& color) {
-    if (brush_ != color) {
-        brush_ = color;
-        update();
-    }
+    SetAndRepaint(this, brush_, color);
 }
 
 void TShape::setPenColor(const QColor& color) {
-    if (pen_ != color) {
-        pen_ = color;
-        update();
-    }
+    SetAndRepaint(this, pen_, color);
 }
 
 void TShape::paintEvent(QPaintEvent*) {

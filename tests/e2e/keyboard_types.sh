@@ -10,18 +10,12 @@ enough_note_ons() { [ "$(midi_messages | grep -c '^90 ')" -ge "$NOTE_ONS_WANTED"
 # keyboard-type code, PosShift, X keycodes (evdev + 8), expected Note On lines
 check_type() {
     local type=$1 shift=$2 keycodes=$3 expected=$4
-    start_midi_monitor
-    install_clavito <<INI
-[MIDI]
-Output=jack
-Connect=midi-monitor:input
+    start_clavito_monitored <<INI
 [Options]
 KeyBoard=$type
 [Sound]
 PosShift=$shift
 INI
-    start_clavito
-    wait_for 20 main_window || fail "no main window: $(cat "$WORK/clavito.log")"
     xdotool windowfocus --sync "$(main_window)"
     for code in $keycodes; do
         xdotool key --delay 50 "$code"

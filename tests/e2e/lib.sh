@@ -72,6 +72,17 @@ start_clavito() {
 # The main window's X id, once it is mapped.
 main_window() { xdotool search --onlyvisible --name '^Clavito$' | head -n 1; }
 
+wait_for_main_window() { wait_for 20 main_window || fail "no main window: $(cat "$WORK/clavito.log")"; }
+
+# Starts the program on a JACK port wired to a fresh MIDI monitor and waits for its window; further
+# settings lines come on standard input.
+start_clavito_monitored() {
+    start_midi_monitor
+    { printf '[MIDI]\nOutput=jack\nConnect=midi-monitor:input\n'; cat; } | install_clavito
+    start_clavito
+    wait_for_main_window
+}
+
 # Sends SIGTERM and waits for the program to end; STOP_MS is how long that took in milliseconds.
 stop_clavito() {
     local start end status=0

@@ -5,14 +5,7 @@
 source "$(dirname "$0")/lib.sh"
 start_xvfb
 start_jack
-start_midi_monitor
-install_clavito <<'INI'
-[MIDI]
-Output=jack
-Connect=midi-monitor:input
-INI
-start_clavito
-wait_for 20 main_window || fail "no main window: $(cat "$WORK/clavito.log")"
+start_clavito_monitored </dev/null
 window=$(main_window)
 sleep 0.5
 # "Z" is the 38-pixel panel at 60,140 of the window's panel, which sits right under the menu bar.

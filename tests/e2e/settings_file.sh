@@ -21,7 +21,7 @@ X=-5
 Y=40
 INI
 start_clavito
-wait_for 20 main_window || fail "no main window: $(cat "$WORK/clavito.log")"
+wait_for_main_window
 sleep 0.5
 running=$(cat "$WORK/clavito.INI")
 expected_running='; Clavito settings

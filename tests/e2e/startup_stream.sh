@@ -3,14 +3,7 @@
 source "$(dirname "$0")/lib.sh"
 start_xvfb
 start_jack
-start_midi_monitor
-install_clavito <<'INI'
-[MIDI]
-Output=jack
-Connect=midi-monitor:input
-INI
-start_clavito
-wait_for 20 main_window || fail "no main window: $(cat "$WORK/clavito.log")"
+start_clavito_monitored </dev/null
 
 expected=$(for c in 0 1 2 3 4 5 6 7 8 9 A B C D E F; do echo "B$c 7B 00"; done
     printf '%s\n' "C9 00" "C0 00" "C1 00" "C2 00" "B0 07 64" "B1 07 64" "B2 07 64" "B9 07 64" \

@@ -15,7 +15,7 @@ X=100
 Y=100
 INI
 start_clavito
-wait_for 20 main_window || fail "no main window: $(cat "$WORK/clavito.log")"
+wait_for_main_window
 window=$(main_window)
 sleep 1
 size_now() { xwininfo -id "$window" | awk '/Width:/ {w = $2} /Height:/ {h = $2} END {print w "x" h}'; }
