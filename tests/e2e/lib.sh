@@ -45,9 +45,22 @@ start_openbox() {
         fail "openbox did not start: $(cat "$WORK/openbox.log")"
 }
 
-# A JACK server of this test's own, on the dummy driver.
+# JACK keeps the servers of a machine in a registry in shared memory with room for eight; a server that
+# ended without leaving it (killed, or a zombie nobody reaped) keeps its place. While no live jackd runs,
+# every entry is stale, and the registry is cleared so that the test's own server finds room.
+clear_stale_jack_registry() {
+    local pid
+    for pid in $(pgrep -x jackd); do
+        [ "$(awk '{print $3}' "/proc/$pid/stat" 2>/dev/null)" = Z ] || return 0
+    done
+    rm -rf /dev/shm/jack-shm-registry /dev/shm/jack-[0-9]* /dev/shm/jack_sem.* /dev/shm/jack_db-*
+}
+
+# A JACK server of this test's own, on the dummy driver. The end-to-end tests run one at a time, so they
+# share one server name and never add to the registry.
 start_jack() {
-    export JACK_DEFAULT_SERVER="clavito-e2e-$$"
+    clear_stale_jack_registry
+    export JACK_DEFAULT_SERVER="clavito-e2e"
     export JACK_NO_START_SERVER=1
     jackd --no-realtime -d dummy -r 48000 -p 256 >"$WORK/jackd.log" 2>&1 &
     PIDS+=($!)
