@@ -57,10 +57,11 @@ clear_stale_jack_registry() {
 }
 
 # A JACK server of this test's own, on the dummy driver. The end-to-end tests run one at a time, so they
-# share one server name and never add to the registry.
+# share one server name and never add to the registry. CLAVITO_TEST_JACK_PREFIX lets two checkouts run their
+# suites side by side on one machine.
 start_jack() {
     clear_stale_jack_registry
-    export JACK_DEFAULT_SERVER="clavito-e2e"
+    export JACK_DEFAULT_SERVER="${CLAVITO_TEST_JACK_PREFIX:-clavito}-e2e"
     export JACK_NO_START_SERVER=1
     jackd --no-realtime -d dummy -r 48000 -p 256 >"$WORK/jackd.log" 2>&1 &
     PIDS+=($!)

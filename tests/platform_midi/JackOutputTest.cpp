@@ -61,7 +61,8 @@ protected:
         }
         // One fixed name: a server of an earlier run that died without leaving JACK's registry (which has
         // room for eight) then gives its place back instead of taking one more.
-        const std::string name = "clavito-port-test";
+        const char* prefix = std::getenv("CLAVITO_TEST_JACK_PREFIX");
+        const std::string name = std::string(prefix ? prefix : "clavito") + "-port-test";
         setenv("JACK_DEFAULT_SERVER", name.c_str(), 1);
         setenv("JACK_NO_START_SERVER", "1", 1);
         server_ = std::make_unique<JackServer>(name);
