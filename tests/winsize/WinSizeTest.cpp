@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QKeyEvent>
 #include <QWidget>
 
 #include "components/WinSize/WinSize.h"
@@ -57,28 +56,6 @@ TEST_F(WinSizeTest, ApplySetsTheFormsBounds) {
         EXPECT_EQ(form.minimumSize(), c.min) << c.minX << "x" << c.minY << " to " << c.maxX << "x" << c.maxY;
         EXPECT_EQ(form.maximumSize(), c.max) << c.minX << "x" << c.minY << " to " << c.maxX << "x" << c.maxY;
     }
-}
-
-class CountingForm : public QWidget {
-public:
-    int keys = 0;
-    int resizes = 0;
-
-protected:
-    void keyPressEvent(QKeyEvent*) override { ++keys; }
-    void resizeEvent(QResizeEvent*) override { ++resizes; }
-};
-
-TEST_F(WinSizeTest, EventsPassThrough) {
-    CountingForm form;
-    auto* limiter = new TWinSize(&form);
-    limiter->MinTrackSizeX = limiter->MaxTrackSizeX = 200;
-    QKeyEvent key(QEvent::KeyPress, Qt::Key_Z, Qt::NoModifier, "z");
-    QApplication::sendEvent(&form, &key);
-    QResizeEvent resize(QSize(200, 100), QSize(10, 10));
-    QApplication::sendEvent(&form, &resize);
-    EXPECT_EQ(form.keys, 1);
-    EXPECT_EQ(form.resizes, 1);
 }
 
 } // namespace
