@@ -1,14 +1,15 @@
-// The settings file beside the executable: read and checked once in the show sequence (a bad value is
+// The settings file: read and checked once in the show sequence (a bad value is
 // corrected in memory and in the file at once), written once in the hide sequence.
 #include <QAction>
-#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QScreen>
 
+#include "app/SettingsLocation.h"
 #include "platform/dialogs/MessageBox.h"
+#include "platform/profile/ProfileFile.h"
 #include "platform/profile/ProfileValues.h"
 #include "ui/ClavitoMain.h"
 
@@ -22,21 +23,29 @@ struct Range {
 };
 } // namespace
 
-// The executable's full path with its extension (from the last dot of the file name) replaced by ".INI".
+// Where this run keeps its settings when no file is given (see SettingsLocation.h).
 QString TMainForm::DefaultSettingsPath() {
-    const QFileInfo exe(QCoreApplication::applicationFilePath());
-    const QString name = exe.fileName();
-    const qsizetype dot = name.lastIndexOf(u'.');
-    const QString base = dot < 0 ? name : name.left(dot);
-    return QDir(exe.absolutePath()).filePath(base + QStringLiteral(".INI"));
+    return SettingsFilePath(CurrentSettingsPlace({}));
+}
+
+// Reports a failed write once; the folder of an installed copy's settings is made on the first write.
+bool TMainForm::Written(bool written) {
+    if (!written)
+        platform::ShowApplicationError(
+            QStringLiteral("%1 に書き込めません").arg(QDir::toNativeSeparators(settingsPath_)));
+    return written;
 }
 
 bool TMainForm::WriteInt(const char* section, const char* key, std::int32_t value) {
-    if (platform::WriteProfileInt(QLatin1String(section), QLatin1String(key), value, settingsPath_))
-        return true;
-    platform::ShowApplicationError(
-        QStringLiteral("%1 に書き込めません").arg(QDir::toNativeSeparators(settingsPath_)));
-    return false;
+    QDir().mkpath(QFileInfo(settingsPath_).absolutePath());
+    return Written(
+        platform::WriteProfileInt(QLatin1String(section), QLatin1String(key), value, settingsPath_));
+}
+
+bool TMainForm::WriteString(const char* section, const char* key, const QString& value) {
+    QDir().mkpath(QFileInfo(settingsPath_).absolutePath());
+    return Written(platform::WritePrivateProfileString(QLatin1String(section), QLatin1String(key), value,
+                                                       settingsPath_));
 }
 
 bool TMainForm::WriteBool(const char* section, const char* key, bool value) {

@@ -14,20 +14,18 @@
 #include "ui/MenuData.h"
 #include "ui/SystemColors.h"
 
-namespace {
-const char* OpenErrorText(std::uint32_t code) {
+QString TMainForm::OpenErrorText(std::uint32_t code) {
     switch (code) {
     case platform::MMSYSERR_ALLOCATED:
-        return "Device Already Allocated";
+        return QStringLiteral("Device Already Allocated");
     case platform::MIDIERR_NOMAP:
-        return "NoMap";
+        return QStringLiteral("NoMap");
     case platform::MIDIERR_NODEVICE:
-        return "No Midi Device";
+        return QStringLiteral("No Midi Device");
     default:
-        return "Midi Open Error";
+        return QStringLiteral("Midi Open Error");
     }
 }
-} // namespace
 
 void TMainForm::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
@@ -49,7 +47,7 @@ void TMainForm::FormShow() {
     // 1-2: the port, reported once if it cannot be opened; the show goes on either way.
     const std::uint32_t result = MidiOut.Open(setup_.midiOpener, settingsPath_);
     if (result != platform::MMSYSERR_NOERROR)
-        platform::MessageBoxA(this, QString::fromLatin1(OpenErrorText(result)), QStringLiteral("Error"));
+        platform::MessageBoxA(this, OpenErrorText(result), QStringLiteral("Error"));
     MidiOut.Reset();
 
     // 3-4: the client area fits the main panel; the outer size is then pinned.
@@ -90,17 +88,14 @@ void TMainForm::FormShow() {
     UpdateHints();
 
     // 16-19: the sound.
-    Send(midi::ProgramChange(midi::kPercussionChannel, 0));
+    SendProgram();
     QString display;
     if (Index1 == kPercussionPosition) {
         ChannelBase = midi::kPercussionChannel;
         display = StripAccelerator(Menu->Sound->actions()[kPercussionPosition]->text());
     } else {
         ChannelBase = 0;
-        QAction* item = Menu->Sound->actions()[Index1]->menu()->actions()[Index2];
-        for (int channel = 0; channel < 3; ++channel)
-            Send(midi::ProgramChange(channel, item->data().toInt()));
-        display = StripAccelerator(item->text());
+        display = StripAccelerator(Menu->Sound->actions()[Index1]->menu()->actions()[Index2]->text());
     }
     SoundPanel->setCaption(display);
     CheckCurrentSound(true);
