@@ -71,18 +71,5 @@ TEST(MidiOut, ForwardsInOrderClosesOnceAndCanOpenAgain) {
     EXPECT_EQ(*second, (MidiLog{message(0x6407B0), kClose}));
 }
 
-TEST(RecordingMidiOpener, EachOutputRecordsIntoTheSharedLog) {
-    auto log = std::make_shared<MidiLog>();
-    const MidiOpener opener = recordingMidiOpener(log);
-    MidiOpenResult a = opener("x");
-    MidiOpenResult b = opener("x");
-    ASSERT_EQ(a.code, MMSYSERR_NOERROR);
-    ASSERT_TRUE(a.output && b.output);
-    a.output->send(1);
-    b.output->reset();
-    a.output.reset();
-    EXPECT_EQ(*log, (MidiLog{message(1), kReset, kClose}));
-}
-
 } // namespace
 } // namespace platform
