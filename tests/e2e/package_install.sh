@@ -2,25 +2,12 @@
 # The Debian package end to end (slow, needs root, not part of scripts/test.sh): built by scripts/package.sh
 # from a fresh clone of this checkout's branch, installed with apt-get, run by an ordinary user under Xvfb,
 # then removed. Usage: sudo tests/e2e/package_install.sh
-set -euo pipefail
-repo=$(cd "$(dirname "$0")/../.." && pwd)
 [ "$(id -u)" -eq 0 ] || { echo "package_install.sh: run it as root" >&2; exit 2; }
-WORK=$(mktemp -d)
-PIDS=()
+repo=$(cd "$(dirname "$0")/../.." && pwd)
+source "$repo/tests/e2e/lib.sh" /usr/bin/clavito
 user=clavito-pkg-$$
 id=io.github.clavito.Clavito
-cleanup() {
-    for pid in "${PIDS[@]}"; do kill "$pid" 2>/dev/null || true; done
-    for pid in "${PIDS[@]}"; do wait "$pid" 2>/dev/null || true; done
-    id "$user" >/dev/null 2>&1 && userdel -r "$user" 2>/dev/null
-    rm -rf "$WORK"
-}
-trap cleanup EXIT
-fail() { echo "FAIL: $*" >&2; exit 1; }
-wait_for() {
-    local deadline=$((SECONDS + $1)); shift
-    until "$@" >/dev/null 2>&1; do [ $SECONDS -lt $deadline ] || return 1; sleep 0.1; done
-}
+trap 'cleanup; ! id "$user" >/dev/null 2>&1 || userdel -r "$user" 2>/dev/null' EXIT
 
 git clone -q --branch "$(git -C "$repo" rev-parse --abbrev-ref HEAD)" "$repo" "$WORK/src"
 "$WORK/src/scripts/package.sh"
@@ -42,27 +29,19 @@ done
 # An ordinary user's first start: no sound here, so the port's box comes first.
 useradd -m "$user"
 home=$(getent passwd "$user" | cut -d: -f6)
-before=$(ls /usr/bin)
-for display in $(seq 150 199); do [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ] || break; done
-Xvfb ":$display" -screen 0 1024x768x24 -nolisten tcp >"$WORK/xvfb.log" 2>&1 &
-PIDS+=($!)
-export DISPLAY=":$display"
-wait_for 10 xdpyinfo || fail "Xvfb did not start"
+before=$(ls -la /usr/bin)
+start_xvfb
 (cd / && exec setpriv --reuid="$user" --regid="$user" --clear-groups env -i HOME="$home" DISPLAY="$DISPLAY" \
     PATH=/usr/bin:/bin JACK_NO_START_SERVER=1 /usr/bin/clavito) >"$WORK/clavito.log" 2>&1 &
-pid=$!
-PIDS+=("$pid")
-wait_for 30 sh -c "xdotool search --onlyvisible --name '^Error$' | grep -q ." || fail "no box: $(cat "$WORK/clavito.log")"
-xdotool windowfocus --sync "$(xdotool search --onlyvisible --name '^Error$' | head -n 1)"
-xdotool key ctrl+c
-wait_for 10 sh -c 'xclip -o -selection clipboard | grep -qx "No Midi Device"' || fail "the box does not say No Midi Device"
-xdotool key Return
-wait_for 20 sh -c "xdotool search --onlyvisible --name '^Clavito$' | grep -q ." || fail "no main window"
-kill -TERM "$pid"
-wait "$pid" || fail "clavito exited with $?: $(cat "$WORK/clavito.log")"
+CLAVITO_PID=$!
+PIDS+=("$CLAVITO_PID")
+read_and_dismiss_error_box
+grep -qx 'No Midi Device' <<<"$BOX_TEXT" || fail "the box reads: $BOX_TEXT"
+wait_for_main_window
+stop_clavito
 grep -qx 'Volume=25' "$home/.config/clavito/clavito.INI" || fail "no settings in ~/.config/clavito"
 [ "$(stat -c %U "$home/.config/clavito/clavito.INI")" = "$user" ] || fail "the settings are not the user's"
-[ "$(ls /usr/bin)" = "$before" ] || fail "something was written beside the program"
+[ "$(ls -la /usr/bin)" = "$before" ] || fail "something was written beside the program"
 
 files=$(dpkg -L clavito | while read -r f; do [ -f "$f" ] && echo "$f"; done)
 DEBIAN_FRONTEND=noninteractive apt-get purge -y -qq clavito >/dev/null
