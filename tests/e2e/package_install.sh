@@ -29,7 +29,7 @@ done
 # An ordinary user's first start: no sound here, so the port's box comes first.
 useradd -m "$user"
 home=$(getent passwd "$user" | cut -d: -f6)
-before=$(ls -la /usr/bin)
+before=$(ls /usr/bin)
 start_xvfb
 (cd / && exec setpriv --reuid="$user" --regid="$user" --clear-groups env -i HOME="$home" DISPLAY="$DISPLAY" \
     PATH=/usr/bin:/bin JACK_NO_START_SERVER=1 /usr/bin/clavito) >"$WORK/clavito.log" 2>&1 &
@@ -41,7 +41,7 @@ wait_for_main_window
 stop_clavito
 grep -qx 'Volume=25' "$home/.config/clavito/clavito.INI" || fail "no settings in ~/.config/clavito"
 [ "$(stat -c %U "$home/.config/clavito/clavito.INI")" = "$user" ] || fail "the settings are not the user's"
-[ "$(ls -la /usr/bin)" = "$before" ] || fail "something was written beside the program"
+[ "$(ls /usr/bin)" = "$before" ] || fail "something was written beside the program"
 
 files=$(dpkg -L clavito | while read -r f; do [ -f "$f" ] && echo "$f"; done)
 DEBIAN_FRONTEND=noninteractive apt-get purge -y -qq clavito >/dev/null
