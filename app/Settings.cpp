@@ -8,6 +8,7 @@
 #include <QScreen>
 
 #include "app/SettingsLocation.h"
+#include "engine/ControlRanges.h"
 #include "platform/dialogs/MessageBox.h"
 #include "platform/profile/ProfileFile.h"
 #include "platform/profile/ProfileValues.h"
@@ -19,7 +20,7 @@ using platform::GetProfileInt;
 namespace {
 struct Range {
     const char* key;
-    std::int32_t min, max, fallback;
+    ControlRange range;
 };
 } // namespace
 
@@ -55,15 +56,17 @@ bool TMainForm::WriteBool(const char* section, const char* key, bool value) {
 void TMainForm::ReadSettings(std::int32_t& keyboardType, int& x, int& y) {
     const QString& file = settingsPath_;
     const QString sound = QStringLiteral("Sound");
-    const Range ranges[] = {
-        {"Key", -46, 39, 0}, {"Volume", 0, 32, 25}, {"Modulation", 0, 32, 0}, {"PosShift", 0, 6, 0}};
+    const Range ranges[] = {{"Key", kKeyRange},
+                            {"Volume", kVolumeRange},
+                            {"Modulation", kModulationRange},
+                            {"PosShift", kPosShiftRange}};
     std::int32_t* fields[] = {&Key, &Volume, &Modulation, &PosShift};
     for (std::size_t i = 0; i < std::size(ranges); ++i) {
-        const Range& r = ranges[i];
-        *fields[i] = GetProfileInt(sound, QLatin1String(r.key), r.fallback, file);
+        const ControlRange& r = ranges[i].range;
+        *fields[i] = GetProfileInt(sound, QLatin1String(ranges[i].key), r.neutral, file);
         if (*fields[i] < r.min || *fields[i] > r.max) {
-            *fields[i] = r.fallback;
-            WriteInt("Sound", r.key, r.fallback);
+            *fields[i] = r.neutral;
+            WriteInt("Sound", ranges[i].key, r.neutral);
         }
     }
 

@@ -6,6 +6,7 @@
 #include <QShowEvent>
 
 #include "components/WinSize/WinSize.h"
+#include "engine/ControlRanges.h"
 #include "engine/KeyNames.h"
 #include "midi/Messages.h"
 #include "platform/dialogs/MessageBox.h"
@@ -74,12 +75,17 @@ void TMainForm::FormShow() {
     ReadSettings(keyboardType, x, y);
 
     // 12: keyboard type.
-    if (keyboardType == 1)
+    switch (KeyboardTypeFromCode(keyboardType)) {
+    case KeyboardType::Pc98:
         N981Click();
-    else if (keyboardType == 2)
+        break;
+    case KeyboardType::En101:
         N1011Click();
-    else
+        break;
+    case KeyboardType::Jp106:
         N1061Click();
+        break;
+    }
 
     // 13-15: octave indicators, menu language, hints.
     PaintOctaveShapes();
@@ -103,7 +109,7 @@ void TMainForm::FormShow() {
     // 20-25: controllers, displays, home position, saved copies.
     SendControllers();
     KeyPanel->setCaption(QString::fromLatin1(KeyName(Key)));
-    KeyProgressBar->setPosition(Key + 46);
+    KeyProgressBar->setPosition(BarPosition(kKeyRange, Key));
     VolumeProgressBar->setPosition(Volume);
     ModulationProgressBar->setPosition(Modulation);
     MarkHomePosition(ButtonFaceColor());
@@ -126,6 +132,5 @@ void TMainForm::FormHide() {
     platform::WinHelp(this, QStringLiteral("Clavito.hlp"), platform::HELP_QUIT, 0);
     MidiOut.Reset();
     MidiOut.Close();
-    const std::int32_t keyboardType = N981->isChecked() ? 1 : N1011->isChecked() ? 2 : 0;
-    WriteSettings(keyboardType);
+    WriteSettings(KeyboardTypeCode(CurrentKeyboardType()));
 }
