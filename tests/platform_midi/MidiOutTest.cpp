@@ -19,39 +19,6 @@ void useAndClose(MidiOut& port) {
     EXPECT_FALSE(port.isOpen());
 }
 
-// Before an open, and after an opener's failure or a success without an output, calls reach nothing; an
-// output handed along with a failure is closed at once.
-TEST(MidiOut, EveryCallIsHarmlessBeforeOpenAndAfterAFailedOne) {
-    auto log = std::make_shared<MidiLog>();
-    const MidiOpener failingWithOutput = [log](const QString& path) {
-        MidiOpenResult result = recordingMidiOpener(log)(path);
-        result.code = MIDIERR_NOMAP;
-        return result;
-    };
-    const MidiOpener successWithoutOutput = [](const QString&) {
-        return MidiOpenResult{MMSYSERR_NOERROR, nullptr};
-    };
-    const struct {
-        MidiOpener opener;
-        std::uint32_t code;
-        MidiLog log;
-    } kCases[] = {
-        {recordingMidiOpener(log, MIDIERR_NOMAP), MIDIERR_NOMAP, {}},
-        {recordingMidiOpener(log, MIDIERR_NODEVICE), MIDIERR_NODEVICE, {}},
-        {successWithoutOutput, MMSYSERR_ERROR, {}},
-        {MidiOpener{}, MMSYSERR_ERROR, {}},
-        {failingWithOutput, MIDIERR_NOMAP, {kClose}},
-    };
-    for (const auto& c : kCases) {
-        log->clear();
-        MidiOut port;
-        useAndClose(port);
-        EXPECT_EQ(port.Open(c.opener, "unused.INI"), c.code);
-        useAndClose(port);
-        EXPECT_EQ(*log, c.log) << c.code;
-    }
-}
-
 TEST(MidiOut, ForwardsInOrderClosesOnceAndCanOpenAgain) {
     auto first = std::make_shared<MidiLog>();
     auto second = std::make_shared<MidiLog>();
