@@ -66,10 +66,12 @@ protected:
         if (QStandardPaths::findExecutable("jackd").isEmpty()) {
             GTEST_SKIP() << "jackd is not installed";
         }
-        // One fixed name: a server of an earlier run that died without leaving JACK's registry (which has
-        // room for eight) then gives its place back instead of taking one more.
+        // One fixed name per test (the tests may run side by side): a server of an earlier run that died
+        // without leaving JACK's registry (which has room for eight) then gives its place back instead of
+        // taking one more.
         const char* prefix = std::getenv("CLAVITO_TEST_JACK_PREFIX");
-        const std::string name = std::string(prefix ? prefix : "clavito") + "-port-test";
+        const std::string name = std::string(prefix ? prefix : "clavito") + "-port-test-" +
+                                 testing::UnitTest::GetInstance()->current_test_info()->name();
         setenv("JACK_DEFAULT_SERVER", name.c_str(), 1);
         setenv("JACK_NO_START_SERVER", "1", 1);
         server_ = std::make_unique<JackServer>(name);
