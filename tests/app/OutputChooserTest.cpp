@@ -99,13 +99,4 @@ TEST_F(OutputChooser, AFailedSwitchSaysWhyAndReopensThePreviousOutput) {
               (std::vector<platform::MidiEvent>{Reset(), Closed(), Reset(), Msg(0x00C9)}));
 }
 
-TEST_F(OutputChooser, ADestinationGoneBeforeItIsChosenChangesNothing) {
-    StartWith("[MIDI]\nOutput=synth\n");
-    const QList<QAction*> entries = Entries();
-    present.pop_back();
-    entries[2]->trigger();
-    EXPECT_EQ(boxes, (std::vector<ShownBox>{{"Error", "JACK: daw:in: No Midi Device"}}));
-    EXPECT_TRUE(Events().empty());
-    EXPECT_EQ(ReadIni(), QByteArray("[MIDI]\nOutput=synth\n"));
-}
 } // namespace
