@@ -1,14 +1,16 @@
-// The settings file beside the executable: read and checked once in the show sequence (a bad value is
+// The settings file: read and checked once in the show sequence (a bad value is
 // corrected in memory and in the file at once), written once in the hide sequence.
 #include <QAction>
-#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QScreen>
 
+#include "app/SettingsLocation.h"
+#include "engine/ControlRanges.h"
 #include "platform/dialogs/MessageBox.h"
+#include "platform/profile/ProfileFile.h"
 #include "platform/profile/ProfileValues.h"
 #include "ui/ClavitoMain.h"
 
@@ -18,25 +20,33 @@ using platform::GetProfileInt;
 namespace {
 struct Range {
     const char* key;
-    std::int32_t min, max, fallback;
+    ControlRange range;
 };
 } // namespace
 
-// The executable's full path with its extension (from the last dot of the file name) replaced by ".INI".
+// Where this run keeps its settings when no file is given (see SettingsLocation.h).
 QString TMainForm::DefaultSettingsPath() {
-    const QFileInfo exe(QCoreApplication::applicationFilePath());
-    const QString name = exe.fileName();
-    const qsizetype dot = name.lastIndexOf(u'.');
-    const QString base = dot < 0 ? name : name.left(dot);
-    return QDir(exe.absolutePath()).filePath(base + QStringLiteral(".INI"));
+    return SettingsFilePath(CurrentSettingsPlace({}));
+}
+
+// Reports a failed write once; the folder of an installed copy's settings is made on the first write.
+bool TMainForm::Written(bool written) {
+    if (!written)
+        platform::ShowApplicationError(
+            QStringLiteral("%1 に書き込めません").arg(QDir::toNativeSeparators(settingsPath_)));
+    return written;
 }
 
 bool TMainForm::WriteInt(const char* section, const char* key, std::int32_t value) {
-    if (platform::WriteProfileInt(QLatin1String(section), QLatin1String(key), value, settingsPath_))
-        return true;
-    platform::ShowApplicationError(
-        QStringLiteral("%1 に書き込めません").arg(QDir::toNativeSeparators(settingsPath_)));
-    return false;
+    QDir().mkpath(QFileInfo(settingsPath_).absolutePath());
+    return Written(
+        platform::WriteProfileInt(QLatin1String(section), QLatin1String(key), value, settingsPath_));
+}
+
+bool TMainForm::WriteString(const char* section, const char* key, const QString& value) {
+    QDir().mkpath(QFileInfo(settingsPath_).absolutePath());
+    return Written(platform::WritePrivateProfileString(QLatin1String(section), QLatin1String(key), value,
+                                                       settingsPath_));
 }
 
 bool TMainForm::WriteBool(const char* section, const char* key, bool value) {
@@ -46,15 +56,17 @@ bool TMainForm::WriteBool(const char* section, const char* key, bool value) {
 void TMainForm::ReadSettings(std::int32_t& keyboardType, int& x, int& y) {
     const QString& file = settingsPath_;
     const QString sound = QStringLiteral("Sound");
-    const Range ranges[] = {
-        {"Key", -46, 39, 0}, {"Volume", 0, 32, 25}, {"Modulation", 0, 32, 0}, {"PosShift", 0, 6, 0}};
+    const Range ranges[] = {{"Key", kKeyRange},
+                            {"Volume", kVolumeRange},
+                            {"Modulation", kModulationRange},
+                            {"PosShift", kPosShiftRange}};
     std::int32_t* fields[] = {&Key, &Volume, &Modulation, &PosShift};
     for (std::size_t i = 0; i < std::size(ranges); ++i) {
-        const Range& r = ranges[i];
-        *fields[i] = GetProfileInt(sound, QLatin1String(r.key), r.fallback, file);
+        const ControlRange& r = ranges[i].range;
+        *fields[i] = GetProfileInt(sound, QLatin1String(ranges[i].key), r.neutral, file);
         if (*fields[i] < r.min || *fields[i] > r.max) {
-            *fields[i] = r.fallback;
-            WriteInt("Sound", r.key, r.fallback);
+            *fields[i] = r.neutral;
+            WriteInt("Sound", ranges[i].key, r.neutral);
         }
     }
 

@@ -6,6 +6,7 @@
 #include <QShowEvent>
 
 #include "components/WinSize/WinSize.h"
+#include "engine/ControlRanges.h"
 #include "engine/KeyNames.h"
 #include "midi/Messages.h"
 #include "platform/dialogs/MessageBox.h"
@@ -14,20 +15,18 @@
 #include "ui/MenuData.h"
 #include "ui/SystemColors.h"
 
-namespace {
-const char* OpenErrorText(std::uint32_t code) {
+QString TMainForm::OpenErrorText(std::uint32_t code) {
     switch (code) {
     case platform::MMSYSERR_ALLOCATED:
-        return "Device Already Allocated";
+        return QStringLiteral("Device Already Allocated");
     case platform::MIDIERR_NOMAP:
-        return "NoMap";
+        return QStringLiteral("NoMap");
     case platform::MIDIERR_NODEVICE:
-        return "No Midi Device";
+        return QStringLiteral("No Midi Device");
     default:
-        return "Midi Open Error";
+        return QStringLiteral("Midi Open Error");
     }
 }
-} // namespace
 
 void TMainForm::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
@@ -49,7 +48,7 @@ void TMainForm::FormShow() {
     // 1-2: the port, reported once if it cannot be opened; the show goes on either way.
     const std::uint32_t result = MidiOut.Open(setup_.midiOpener, settingsPath_);
     if (result != platform::MMSYSERR_NOERROR)
-        platform::MessageBoxA(this, QString::fromLatin1(OpenErrorText(result)), QStringLiteral("Error"));
+        platform::MessageBoxA(this, OpenErrorText(result), QStringLiteral("Error"));
     MidiOut.Reset();
 
     // 3-4: the client area fits the main panel; the outer size is then pinned.
@@ -76,12 +75,17 @@ void TMainForm::FormShow() {
     ReadSettings(keyboardType, x, y);
 
     // 12: keyboard type.
-    if (keyboardType == 1)
+    switch (KeyboardTypeFromCode(keyboardType)) {
+    case KeyboardType::Pc98:
         N981Click();
-    else if (keyboardType == 2)
+        break;
+    case KeyboardType::En101:
         N1011Click();
-    else
+        break;
+    case KeyboardType::Jp106:
         N1061Click();
+        break;
+    }
 
     // 13-15: octave indicators, menu language, hints.
     PaintOctaveShapes();
@@ -90,17 +94,14 @@ void TMainForm::FormShow() {
     UpdateHints();
 
     // 16-19: the sound.
-    Send(midi::ProgramChange(midi::kPercussionChannel, 0));
+    SendProgram();
     QString display;
     if (Index1 == kPercussionPosition) {
         ChannelBase = midi::kPercussionChannel;
         display = StripAccelerator(Menu->Sound->actions()[kPercussionPosition]->text());
     } else {
         ChannelBase = 0;
-        QAction* item = Menu->Sound->actions()[Index1]->menu()->actions()[Index2];
-        for (int channel = 0; channel < 3; ++channel)
-            Send(midi::ProgramChange(channel, item->data().toInt()));
-        display = StripAccelerator(item->text());
+        display = StripAccelerator(Menu->Sound->actions()[Index1]->menu()->actions()[Index2]->text());
     }
     SoundPanel->setCaption(display);
     CheckCurrentSound(true);
@@ -108,7 +109,7 @@ void TMainForm::FormShow() {
     // 20-25: controllers, displays, home position, saved copies.
     SendControllers();
     KeyPanel->setCaption(QString::fromLatin1(KeyName(Key)));
-    KeyProgressBar->setPosition(Key + 46);
+    KeyProgressBar->setPosition(BarPosition(kKeyRange, Key));
     VolumeProgressBar->setPosition(Volume);
     ModulationProgressBar->setPosition(Modulation);
     MarkHomePosition(ButtonFaceColor());
@@ -131,6 +132,5 @@ void TMainForm::FormHide() {
     platform::WinHelp(this, QStringLiteral("Clavito.hlp"), platform::HELP_QUIT, 0);
     MidiOut.Reset();
     MidiOut.Close();
-    const std::int32_t keyboardType = N981->isChecked() ? 1 : N1011->isChecked() ? 2 : 0;
-    WriteSettings(keyboardType);
+    WriteSettings(KeyboardTypeCode(CurrentKeyboardType()));
 }

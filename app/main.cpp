@@ -1,16 +1,31 @@
-// Program entry: one application, one main window, the message loop.
+// Program entry: the command line, one application, one main window, the message loop.
+#include <cstdio>
+
 #include <QApplication>
 #include <QTimer>
 
+#include "AppInfo.h"
+#include "app/CommandLine.h"
+#include "app/SettingsLocation.h"
 #include "app/TerminationSignals.h"
 #include "resources/ClavitoIcon.h"
 #include "ui/ClavitoMain.h"
 
 int main(int argc, char** argv) {
+    if (const int answered = AnswerEarlyOptions(argc, argv); answered >= 0)
+        return answered;
     QApplication app(argc, argv);
+    const CommandLine commandLine = ParseCommandLine(QApplication::arguments());
+    if (commandLine.action != CommandLine::Run) {
+        std::fprintf(stderr, "clavito: %s\n%s", qPrintable(commandLine.error), qPrintable(UsageText()));
+        return 2;
+    }
     QApplication::setApplicationName(QStringLiteral("Clavito"));
+    QApplication::setApplicationVersion(QString::fromLatin1(kAppVersion));
+    QGuiApplication::setDesktopFileName(QString::fromLatin1(kAppId));
     QApplication::setWindowIcon(ClavitoIcon());
-    TMainForm form;
+    TMainForm form(TMainForm::Setup{platform::openMidiMapper,
+                                    SettingsFilePath(CurrentSettingsPlace(commandLine.settingsFile))});
     // SIGTERM, SIGINT and SIGHUP close the window the normal way, so the hide sequence saves and silences.
     // A modal box that is up at that moment (the port's error box, About) is closed first.
     std::function<void()> closeForm = [&form, &closeForm] {

@@ -4,13 +4,13 @@
 // leave its range is not made at all (no clamping), yet its saved copy and controllers still go out.
 #include <QAction>
 
+#include "engine/ControlRanges.h"
 #include "engine/HomePosition.h"
 #include "engine/KeyNames.h"
 #include "ui/ClavitoMain.h"
 #include "ui/SystemColors.h"
 
 namespace {
-constexpr std::int32_t kNeutralVolume = 25;
 const QColor kOctaveOn(0, 255, 0);
 const QColor kOctaveOff(0, 128, 0);
 
@@ -18,20 +18,21 @@ const QColor kOctaveOff(0, 128, 0);
 struct StepRule {
     std::int32_t TMainForm::*field;
     std::int32_t TMainForm::*saved;
-    std::int32_t delta, min, max;
+    std::int32_t delta;
+    ControlRange range;
 };
 
 constexpr StepRule kStepRules[] = {
-    {&TMainForm::Key, &TMainForm::SavedKey, -12, -46, 39},
-    {&TMainForm::Key, &TMainForm::SavedKey, +1, -46, 39},
-    {&TMainForm::Key, &TMainForm::SavedKey, +12, -46, 39},
-    {&TMainForm::Key, &TMainForm::SavedKey, -1, -46, 39},
-    {&TMainForm::Volume, &TMainForm::SavedVolume, +1, 0, 32},
-    {&TMainForm::Volume, &TMainForm::SavedVolume, -1, 0, 32},
-    {&TMainForm::Modulation, &TMainForm::SavedModulation, +1, 0, 32},
-    {&TMainForm::Modulation, &TMainForm::SavedModulation, -1, 0, 32},
-    {&TMainForm::PosShift, &TMainForm::SavedPosShift, +1, 0, 6},
-    {&TMainForm::PosShift, &TMainForm::SavedPosShift, -1, 0, 6},
+    {&TMainForm::Key, &TMainForm::SavedKey, -12, kKeyRange},
+    {&TMainForm::Key, &TMainForm::SavedKey, +1, kKeyRange},
+    {&TMainForm::Key, &TMainForm::SavedKey, +12, kKeyRange},
+    {&TMainForm::Key, &TMainForm::SavedKey, -1, kKeyRange},
+    {&TMainForm::Volume, &TMainForm::SavedVolume, +1, kVolumeRange},
+    {&TMainForm::Volume, &TMainForm::SavedVolume, -1, kVolumeRange},
+    {&TMainForm::Modulation, &TMainForm::SavedModulation, +1, kModulationRange},
+    {&TMainForm::Modulation, &TMainForm::SavedModulation, -1, kModulationRange},
+    {&TMainForm::PosShift, &TMainForm::SavedPosShift, +1, kPosShiftRange},
+    {&TMainForm::PosShift, &TMainForm::SavedPosShift, -1, kPosShiftRange},
 };
 constexpr std::int32_t kLastControllerTag = 8; // the position steps send no controllers
 } // namespace
@@ -48,7 +49,7 @@ void TMainForm::SetControl(std::int32_t TMainForm::*field, std::int32_t value) {
     this->*field = value;
     if (field == &TMainForm::Key) {
         KeyPanel->setCaption(QString::fromLatin1(KeyName(Key)));
-        KeyProgressBar->setPosition(Key + 46);
+        KeyProgressBar->setPosition(BarPosition(kKeyRange, Key));
     } else {
         (field == &TMainForm::Volume ? VolumeProgressBar : ModulationProgressBar)->setPosition(value);
     }
@@ -58,7 +59,7 @@ void TMainForm::ControlStep(std::int32_t tag) {
     MidiOut.Reset();
     const StepRule& rule = kStepRules[tag - 1];
     const std::int32_t next = this->*rule.field + rule.delta;
-    if (next >= rule.min && next <= rule.max)
+    if (next >= rule.range.min && next <= rule.range.max)
         SetControl(rule.field, next);
     this->*rule.saved = this->*rule.field;
     if (tag <= kLastControllerTag)
@@ -67,7 +68,7 @@ void TMainForm::ControlStep(std::int32_t tag) {
 
 void TMainForm::VolumeProgressBarMouseUp() {
     MidiOut.Reset();
-    SetControl(&TMainForm::Volume, Volume != kNeutralVolume ? kNeutralVolume : SavedVolume);
+    SetControl(&TMainForm::Volume, Volume != kVolumeRange.neutral ? kVolumeRange.neutral : SavedVolume);
     SendControllers();
 }
 

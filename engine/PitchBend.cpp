@@ -8,7 +8,6 @@
 
 namespace {
 constexpr int kCentreStep = 64;
-constexpr int kCentreChannels[] = {0, 1, 2, midi::kPercussionChannel};
 
 int BendStep(int y, int trackTop, int travel) {
     const int step = 127 - ((y - trackTop) * 128) / travel;
@@ -26,7 +25,7 @@ void TMainForm::PitchBendPanelMouseUp(Qt::MouseButton button) {
     SuperTimer3->setEnabled(false);
     if (button != Qt::LeftButton)
         return;
-    for (int channel : kCentreChannels)
+    for (int channel : midi::kControllerChannels)
         Send(midi::PitchBend(channel, kCentreStep));
     const int rest = PitchBendPanel2->y() + BendTravel / 2;
     PitchBendPanel->move(PitchBendPanel->x(), rest);

@@ -37,5 +37,9 @@ inline constexpr int kModulationController = 1;
 inline constexpr int kHighChannel = 1;
 inline constexpr int kLowChannel = 2;
 inline constexpr int kPercussionChannel = 9;
+// An instrument plays on channel 0 and doubles an octave up and down on the next two.
+inline constexpr int kMelodyChannels[] = {0, kHighChannel, kLowChannel};
+// Volume, modulation and the bend's centre go to the melody channels and the drums.
+inline constexpr int kControllerChannels[] = {0, kHighChannel, kLowChannel, kPercussionChannel};
 
 } // namespace midi

@@ -1,11 +1,14 @@
 #!/usr/bin/env bash
-# Installs the Debian packages Clavito needs that are missing. Usage: scripts/deps.sh [build|run|test]...
+# Installs the Debian packages Clavito needs that are missing.
+# Usage: scripts/deps.sh [build|run|test|package]...
 set -euo pipefail
 
 build=(cmake g++ pkg-config make qt6-base-dev librtmidi-dev libfluidsynth-dev libjack-jackd2-dev)
 run=(fluid-soundfont-gm fonts-liberation2 fonts-ipafont-gothic fonts-dejavu-core)
 test=(libgtest-dev libbenchmark-dev xvfb xauth xdotool jackd2 jack-tools x11-utils openbox sox imagemagick
-      clang libclang-rt-14-dev timgm6mb-soundfont procps libx11-dev)
+      clang libclang-rt-14-dev timgm6mb-soundfont procps libx11-dev xclip desktop-file-utils appstream
+      pipewire pipewire-pulse wireplumber pipewire-jack pulseaudio-utils dbus)
+package=(dpkg-dev file)
 
 wanted=()
 for set in "${@:-build run}"; do
@@ -13,6 +16,7 @@ for set in "${@:-build run}"; do
     build) wanted+=("${build[@]}") ;;
     run) wanted+=("${run[@]}") ;;
     test) wanted+=("${test[@]}") ;;
+    package) wanted+=("${package[@]}") ;;
     *) echo "deps.sh: unknown set '$set'" >&2; exit 2 ;;
     esac
 done

@@ -16,6 +16,7 @@
 
 #include "engine/KeyMap.h"
 #include "platform/controls/Panel.h"
+#include "platform/midi/MidiDestinations.h"
 #include "platform/midi/MidiOut.h"
 
 class QAction;
@@ -28,6 +29,7 @@ struct TMainMenu {
     QMenu* Sound = nullptr;
     QMenu* Options = nullptr;
     QMenu* Help = nullptr;
+    QMenu* Output = nullptr; // the last submenu of Options
 };
 
 class TMainForm : public QMainWindow {
@@ -35,7 +37,8 @@ class TMainForm : public QMainWindow {
 public:
     struct Setup {
         platform::MidiOpener midiOpener = platform::openMidiMapper;
-        QString settingsPath; // empty: the executable's path with ".INI"
+        QString settingsPath; // empty: where this run keeps its settings (app/SettingsLocation.h)
+        platform::MidiLister midiLister = platform::listMidiDestinations;
     };
     TMainForm();
     explicit TMainForm(Setup setup);
@@ -173,6 +176,12 @@ public:
 
     // MIDI.
     void SendControllers();
+    void SendProgram();
+    static QString OpenErrorText(std::uint32_t code);
+
+    // The output chooser.
+    void FillOutputMenu(QMenu* menu, bool japanese);
+    void ChooseOutput(const platform::MidiDestination& destination);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -198,6 +207,8 @@ private:
     void WriteSettings(std::int32_t keyboardType);
     bool WriteInt(const char* section, const char* key, std::int32_t value);
     bool WriteBool(const char* section, const char* key, bool value);
+    bool WriteString(const char* section, const char* key, const QString& value);
+    bool Written(bool written);
 
     // The typing-key layer (engine/KeyInput.cpp).
     bool HandleKeyEvent(QObject* watched, QEvent* event);

@@ -5,6 +5,8 @@
 
 #include <array>
 
+#include "engine/ControlRanges.h"
+
 struct LayoutRect {
     int left;
     int top;
@@ -84,10 +86,12 @@ struct BarData {
     int designPosition;
 };
 
-inline constexpr BarData kModulationBar = {"ModulationProgressBar", 512, 112, 52, 0, 32, 32};
-inline constexpr BarData kPosShiftBar = {"PosShiftProgressBar", 568, 112, 40, 0, 6, 6};
-inline constexpr BarData kVolumeBar = {"VolumeProgressBar", 612, 112, 52, 0, 32, 32};
-inline constexpr BarData kKeyBar = {"KeyProgressBar", 648, 192, 100, 0, 85, 46};
+inline constexpr BarData kModulationBar = {"ModulationProgressBar",      512, 112, 52, 0,
+                                           BarMaximum(kModulationRange), 32};
+inline constexpr BarData kPosShiftBar = {"PosShiftProgressBar",      568, 112, 40, 0,
+                                         BarMaximum(kPosShiftRange), 6};
+inline constexpr BarData kVolumeBar = {"VolumeProgressBar", 612, 112, 52, 0, BarMaximum(kVolumeRange), 32};
+inline constexpr BarData kKeyBar = {"KeyProgressBar", 648, 192, 100, 0, BarMaximum(kKeyRange), 46};
 
 // The track: single-line border, lowered outer and inner bevels. The knob: raised bevels of width 2.
 inline constexpr LayoutRect kPitchBendTrack = {716, 36, 4, 141};

@@ -192,6 +192,9 @@ inline constexpr MenuCaption kEn101Item = {"101 &English", "101 英語(&E)"};
 inline constexpr MenuCaption kMenuMenu = {"&Menu", "ﾒﾆｭｰ(&M)"};
 inline constexpr MenuCaption kJapaneseItem = {"&Japanese", "日本語(&J)"};
 inline constexpr MenuCaption kEnglishItem = {"&English", "英語(&E)"};
+// The output chooser at the end of Options; its other entries are the ports' own names.
+inline constexpr MenuCaption kOutputMenu = {"O&utput", "出力先(&U)"};
+inline constexpr MenuCaption kSynthItem = {"&Built-in synthesizer", "内蔵ｼﾝｾｻｲｻﾞｰ(&B)"};
 inline constexpr MenuCaption kHelpMenu = {"&Help", "ﾍﾙﾌﾟ(&H)"};
 inline constexpr MenuCaption kHelpItem = {"&Help", "ﾍﾙﾌﾟ(&H)"};
 inline constexpr MenuCaption kSeparator = {"-", "-"};

@@ -90,6 +90,9 @@ void TMainForm::CreateMenus() {
         QAction* ja =
             AddRadio(language, languageGroup, kJapaneseItem, japanese, [this] { Japanese1Click(); });
         QAction* en = AddRadio(language, languageGroup, kEnglishItem, japanese, [this] { English1Click(); });
+        menu.Output = menu.Options->addMenu(Caption(kOutputMenu, japanese));
+        connect(menu.Output, &QMenu::aboutToShow, this,
+                [this, output = menu.Output, japanese] { FillOutputMenu(output, japanese); });
 
         menu.Help = new QMenu(Caption(kHelpMenu, japanese), this);
         QAction* help = AddItem(menu.Help, kHelpItem, japanese, [this] { Help2Click(); });

@@ -42,7 +42,7 @@ void TMainForm::MenuClick(QAction* item) {
     CheckCurrentSound(false);
     ChannelBase = 0;
     const int program = item->data().toInt();
-    for (int channel = 0; channel < 3; ++channel)
+    for (int channel : midi::kMelodyChannels)
         Send(midi::ProgramChange(channel, program));
     auto* group = qobject_cast<QMenu*>(item->parent());
     auto* menu = qobject_cast<QMenu*>(group->parent());

@@ -18,6 +18,8 @@ void showBox(QWidget* owner, QMessageBox::Icon icon, const QString& caption, con
         return;
     }
     QMessageBox box(icon, caption, text, QMessageBox::Ok, owner);
+    // The text can be selected and copied (Tab to it, Ctrl+A, Ctrl+C), to quote it in a report.
+    box.setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     box.exec();
 }
 

@@ -3,19 +3,21 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QStandardPaths>
 
 namespace platform {
-namespace {
 
-constexpr const char* kDataFolders[] = {CLAVITO_INSTALLED_DATA_DIR, "/usr/local/share/clavito",
-                                        "/usr/share/clavito"};
-
-} // namespace
-
+// The data folders are $XDG_DATA_HOME and $XDG_DATA_DIRS (by default /usr/local/share and /usr/share); the
+// install prefix's own comes last for a prefix outside them.
 QStringList HelpSearchPath() {
     QStringList folders{QCoreApplication::applicationDirPath()};
-    for (const char* folder : kDataFolders) {
-        const QString path = QDir::cleanPath(QString::fromUtf8(folder));
+    QStringList data;
+    for (const QString& root : QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation)) {
+        data.append(QDir(root).filePath(QStringLiteral("clavito")));
+    }
+    data.append(QString::fromUtf8(CLAVITO_INSTALLED_DATA_DIR));
+    for (const QString& folder : data) {
+        const QString path = QDir::cleanPath(folder);
         if (!folders.contains(path)) {
             folders.append(path);
         }

@@ -6,7 +6,8 @@
 
 namespace platform {
 
-// The folders searched, in order: the executable's folder, then the installed data folders.
+// The folders searched, in order: the executable's folder, then clavito/ in each data folder of the
+// XDG base directories, then the install prefix's data folder.
 QStringList HelpSearchPath();
 
 // The full path of helpFile: an absolute path is taken as it is, a bare name is looked up along

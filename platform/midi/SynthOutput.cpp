@@ -28,6 +28,8 @@ FluidSettingsPtr makeSettings(const MidiSettings& settings) {
         fluid_settings_setint(fluid.get(), "synth.dynamic-sample-loading", 0);
         fluid_settings_setint(fluid.get(), "audio.period-size", kPeriodSize);
         fluid_settings_setint(fluid.get(), "audio.periods", kPeriods);
+        // On JACK the synthesizer wires itself to the system's playback ports; unwired it would be silent.
+        fluid_settings_setint(fluid.get(), "audio.jack.autoconnect", 1);
         if (!settings.audioFile.isEmpty()) {
             fluid_settings_setstr(fluid.get(), "audio.file.name",
                                   QFile::encodeName(settings.audioFile).constData());

@@ -1,7 +1,6 @@
 // Reading, checking and writing the settings file through full starts and exits of the window.
 #include <QAction>
 #include <QDir>
-#include <QRegularExpression>
 #include <QScreen>
 
 #include "support/FormFixture.h"
@@ -18,20 +17,13 @@ struct ReadCase {
 TEST_F(Settings, ValuesAreCheckedAndBadOnesRewrittenAtOnce) {
     const ReadCase cases[] = {
         {"", 0, 25, 0, 0, 0, 0, nullptr},
-        {"[Sound]\nVolume=33\n", 0, 25, 0, 0, 0, 0, "[Sound]\nVolume=25\n"},
-        {"[Sound]\nVolume=32\n", 0, 32, 0, 0, 0, 0, nullptr},
-        {"[Sound]\nVolume=0\n", 0, 0, 0, 0, 0, 0, nullptr},
-        {"[Sound]\nVolume=0x10\n", 0, 16, 0, 0, 0, 0, nullptr},
-        {"[Sound]\nVolume=$10\n", 0, 16, 0, 0, 0, 0, nullptr},
+        {"[Sound]\nKey=39\nVolume=32\nModulation=32\nPosShift=6\n", 39, 32, 32, 6, 0, 0, nullptr},
+        {"[Sound]\nKey=-46\nVolume=0\nModulation=0\nPosShift=0\n", -46, 0, 0, 0, 0, 0, nullptr},
+        {"[Sound]\nKey=40\nVolume=33\nModulation=33\nPosShift=7\n", 0, 25, 0, 0, 0, 0,
+         "[Sound]\nKey=0\nVolume=25\nModulation=0\nPosShift=0\n"},
+        {"[sound]\nKEY=-47\nVolume=-1\nModulation=-1\nPosShift=-1\n", 0, 25, 0, 0, 0, 0,
+         "[sound]\nKEY=0\nVolume=25\nModulation=0\nPosShift=0\n"},
         {"[Sound]\nVolume=ten\n", 0, 25, 0, 0, 0, 0, nullptr},
-        {"[sound]\nVOLUME=-1\n", 0, 25, 0, 0, 0, 0, "[sound]\nVOLUME=25\n"},
-        {"[Sound]\nKey=-46\n", -46, 25, 0, 0, 0, 0, nullptr},
-        {"[Sound]\nKey=39\n", 39, 25, 0, 0, 0, 0, nullptr},
-        {"[Sound]\nKey=40\n", 0, 25, 0, 0, 0, 0, "[Sound]\nKey=0\n"},
-        {"[Sound]\nKey=-47\n", 0, 25, 0, 0, 0, 0, "[Sound]\nKey=0\n"},
-        {"[Sound]\nModulation=33\n", 0, 25, 0, 0, 0, 0, "[Sound]\nModulation=0\n"},
-        {"[Sound]\nPosShift=7\n", 0, 25, 0, 0, 0, 0, "[Sound]\nPosShift=0\n"},
-        {"[Sound]\nPosShift=6\n", 0, 25, 0, 6, 0, 0, nullptr},
         {"[Sound]\nIndex1=16\nIndex2=5\n", 0, 25, 0, 0, 16, 5, nullptr},
         {"[Sound]\nIndex1=16\nIndex2=-1\n", 0, 25, 0, 0, 0, 0, "[Sound]\nIndex1=0\nIndex2=0\n"},
         {"[Sound]\nIndex1=3\nIndex2=8\n", 0, 25, 0, 0, 0, 0, "[Sound]\nIndex1=0\nIndex2=0\n"},
@@ -157,25 +149,4 @@ TEST_F(Settings, AFailedWriteIsReportedOnceAndStopsTheRest) {
     EXPECT_EQ(Events().back(), Closed()) << "the port is closed before the settings are written";
 }
 
-TEST_F(Settings, DamagedFilesNeverStopTheStart) {
-    const QByteArray damaged[] = {
-        QByteArray("\x00\xff\xfe[Sound]\x00Volume=3\n", 20),
-        QByteArray(3 * 1024 * 1024, 'x'),
-        QByteArray("[Sound]\r\nVolume=7\r\nKey=1"),
-        QByteArray("[Sound]\nVolume=9\n[Sound]\nVolume=10\nVolume=11\n"),
-        QByteArray("[Sound]\nVolume\nKey==3\n"),
-        QByteArray("[Sound]\nVolume=1234567890123456789012345678901234567890\n"),
-    };
-    const std::int32_t volumes[] = {25, 25, 7, 9, 25, 25};
-    for (std::size_t i = 0; i < std::size(damaged); ++i) {
-        SCOPED_TRACE(i);
-        WriteIni(damaged[i]);
-        Start();
-        EXPECT_EQ(form->Volume, volumes[i]);
-        EXPECT_GE(form->Key, -46);
-        EXPECT_LE(form->Key, 39);
-        Stop();
-        form.reset();
-    }
-}
 } // namespace

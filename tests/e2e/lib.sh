@@ -83,6 +83,22 @@ start_clavito() {
     PIDS+=("$CLAVITO_PID")
 }
 
+# Waits for the one "Error" box, copies its text into BOX_TEXT (a click on the text gives it the keyboard,
+# then Ctrl+A, Ctrl+C) and dismisses it.
+read_and_dismiss_error_box() {
+    wait_for 20 sh -c "xdotool search --onlyvisible --name '^Error$' | grep -q ." || fail "no Error box"
+    [ "$(xdotool search --onlyvisible --name '^Error$' | wc -l)" -eq 1 ] || fail "more than one Error box"
+    local box X Y WIDTH HEIGHT
+    box=$(xdotool search --onlyvisible --name '^Error$')
+    xdotool windowfocus --sync "$box"
+    eval "$(xdotool getwindowgeometry --shell "$box")"
+    xdotool mousemove $((X + WIDTH / 2)) $((Y + HEIGHT / 4)) click 1 key ctrl+a ctrl+c
+    wait_for 10 sh -c 'xclip -o -selection clipboard | grep -q .' || fail "the box copied no text"
+    BOX_TEXT=$(xclip -o -selection clipboard)
+    xdotool key Return
+    wait_for 10 sh -c "! xdotool search --onlyvisible --name '^Error$' | grep -q ." || fail "the box stayed"
+}
+
 # The main window's X id, once it is mapped.
 main_window() { xdotool search --onlyvisible --name '^Clavito$' | head -n 1; }
 

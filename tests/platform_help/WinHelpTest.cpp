@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTextBrowser>
 
+#include "platform/help/HelpFile.h"
 #include "platform/help/HelpViewer.h"
 #include "platform/help/WinHelp.h"
 
@@ -39,10 +41,15 @@ TEST_F(WinHelpTest, FinderOpensAndQuitCloses) {
     EXPECT_TRUE(owner.findChildren<platform::HelpViewer*>().empty());
 }
 
-TEST_F(WinHelpTest, QuitWithoutViewerIsHarmless) {
-    platform::WinHelp(&owner, helpPath, HELP_QUIT, 0);
-    platform::WinHelp(nullptr, QString(), HELP_QUIT, 0);
-    EXPECT_FALSE(platform::HelpViewerOpen());
+// An installed guide is found in clavito/ of a data folder named by XDG_DATA_DIRS.
+TEST_F(WinHelpTest, ABareNameIsFoundInTheDataFolders) {
+    const QByteArray saved = qgetenv("XDG_DATA_DIRS");
+    ASSERT_TRUE(QDir(folder.path()).mkpath("b/clavito"));
+    QFile(folder.filePath("b/clavito/Test.hlp")).open(QIODevice::WriteOnly);
+    qputenv("XDG_DATA_DIRS", (folder.filePath("a") + ':' + folder.filePath("b")).toUtf8());
+    EXPECT_EQ(platform::FindHelpFile("Test.hlp"), folder.filePath("b/clavito/Test.hlp"));
+    EXPECT_EQ(platform::FindHelpFile("Other.hlp"), QString());
+    qputenv("XDG_DATA_DIRS", saved);
 }
 
 TEST_F(WinHelpTest, MissingFileIsReportedInTheViewer) {

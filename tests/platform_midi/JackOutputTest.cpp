@@ -3,6 +3,7 @@
 #include <chrono>
 #include <csignal>
 #include <cstdlib>
+#include <functional>
 #include <mutex>
 #include <string>
 #include <string_view>
@@ -10,6 +11,7 @@
 #include <vector>
 
 #include <QFile>
+#include <QFileInfo>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <jack/jack.h>
@@ -17,7 +19,12 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <QAction>
+#include <QMenu>
+
+#include "platform/dialogs/MessageBox.h"
 #include "platform/midi/MidiOut.h"
+#include "ui/ClavitoMain.h"
 
 namespace platform {
 namespace {
@@ -59,10 +66,12 @@ protected:
         if (QStandardPaths::findExecutable("jackd").isEmpty()) {
             GTEST_SKIP() << "jackd is not installed";
         }
-        // One fixed name: a server of an earlier run that died without leaving JACK's registry (which has
-        // room for eight) then gives its place back instead of taking one more.
+        // One fixed name per test (the tests may run side by side): a server of an earlier run that died
+        // without leaving JACK's registry (which has room for eight) then gives its place back instead of
+        // taking one more.
         const char* prefix = std::getenv("CLAVITO_TEST_JACK_PREFIX");
-        const std::string name = std::string(prefix ? prefix : "clavito") + "-port-test";
+        const std::string name = std::string(prefix ? prefix : "clavito") + "-port-test-" +
+                                 testing::UnitTest::GetInstance()->current_test_info()->name();
         setenv("JACK_DEFAULT_SERVER", name.c_str(), 1);
         setenv("JACK_NO_START_SERVER", "1", 1);
         server_ = std::make_unique<JackServer>(name);
@@ -96,6 +105,18 @@ protected:
     }
 
     bool hasOutPort() const { return jack_port_by_name(client_.get(), "Clavito:out") != nullptr; }
+    std::size_t received() {
+        std::lock_guard lock(mutex_);
+        return received_.size();
+    }
+    // Whether something (the synthesizer's audio) is wired to the system's first playback port.
+    bool playbackConnected() const {
+        const char** ports = jack_port_get_all_connections(
+            client_.get(), jack_port_by_name(client_.get(), "system:playback_1"));
+        jack_free(ports);
+        return ports != nullptr;
+    }
+    jack_client_t* client() const { return client_.get(); }
     bool connected() const { return jack_port_connected_to(input_, "Clavito:out") != 0; }
 
 private:
@@ -147,6 +168,67 @@ TEST_F(JackOutputTest, DeliversTheExactBytesInOrderResetsWhatWasLeftSoundingAndC
     ASSERT_EQ(port.Open(openMidiMapper, settings("Connect=nobody:input\n")), MMSYSERR_NOERROR);
     EXPECT_TRUE(hasOutPort());
     EXPECT_FALSE(connected());
+}
+
+bool waitUntil(const std::function<bool()>& condition) {
+    for (int attempt = 0; attempt < 400 && !condition(); ++attempt) {
+        std::this_thread::sleep_for(25ms);
+    }
+    return condition();
+}
+
+// The chooser of the real window: from the monitor's port to the synthesizer, whose audio wires itself to the
+// system's playback, and back; then a port that left after the menu listed it.
+TEST_F(JackOutputTest, TheWindowSwitchesBetweenAJackPortAndTheSynthesizer) {
+    constexpr char kSoundFont[] = "/usr/share/sounds/sf2/TimGM6mb.sf2";
+    if (!QFileInfo::exists(kSoundFont)) {
+        GTEST_SKIP() << "no " << kSoundFont;
+    }
+    std::vector<QString> boxes;
+    SetMessageBoxHook([&boxes](const QString&, const QString& text) { boxes.push_back(text); });
+    std::unique_ptr<jack_client_t, ClientCloser> gone(jack_client_open("gone", JackNoStartServer, nullptr));
+    ASSERT_TRUE(gone && jack_port_register(gone.get(), "in", JACK_DEFAULT_MIDI_TYPE, JackPortIsInput, 0));
+    const QByteArray synth = QByteArray("AudioDriver=jack\nSoundFont=") + kSoundFont + "\n";
+    TMainForm form({openMidiMapper, settings("Connect=clavito-monitor:input\n" + synth)});
+    form.show();
+    const auto entries = [&form] {
+        form.Menu->Output->popup(QPoint(0, 0));
+        form.Menu->Output->hide();
+        return form.Menu->Output->actions();
+    };
+    const auto entry = [&entries](const QString& text) {
+        for (QAction* action : entries()) {
+            if (action->text() == text) {
+                return action;
+            }
+        }
+        return static_cast<QAction*>(nullptr);
+    };
+    constexpr std::size_t kStart = 16 + 4 + 8, kReset = 16; // reset, programs, controllers
+    ASSERT_EQ(waitFor(kStart).size(), kStart);
+    ASSERT_TRUE(entry("JACK: clavito-monitor:input") && entry("JACK: clavito-monitor:input")->isChecked());
+
+    entries()[0]->trigger();
+    EXPECT_TRUE(entries()[0]->isChecked());
+    EXPECT_EQ(waitFor(kStart + kReset).size(), kStart + kReset);
+    EXPECT_FALSE(hasOutPort());
+    EXPECT_TRUE(waitUntil([this] { return playbackConnected(); }));
+
+    entry("JACK: clavito-monitor:input")->trigger();
+    const Events events = waitFor(2 * kStart + kReset);
+    ASSERT_EQ(events.size(), 2 * kStart + kReset);
+    EXPECT_EQ(std::vector(events.begin(), events.begin() + kStart),
+              std::vector(events.end() - kStart, events.end()));
+    EXPECT_TRUE(connected());
+
+    QAction* goneEntry = entry("JACK: gone:in");
+    ASSERT_TRUE(goneEntry);
+    gone.reset();
+    goneEntry->trigger();
+    EXPECT_EQ(boxes, (std::vector<QString>{"JACK: gone:in: No Midi Device"}));
+    EXPECT_TRUE(connected());
+    EXPECT_EQ(received(), 2 * kStart + kReset);
+    SetMessageBoxHook({});
 }
 
 } // namespace

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <optional>
 #include <string>
 
 #include <QFile>
@@ -10,7 +9,6 @@
 #include <unistd.h>
 
 #include "platform/midi/MidiOut.h"
-#include "platform/midi/MidiSettings.h"
 
 namespace platform {
 namespace {
@@ -22,40 +20,6 @@ QString writeFile(const QString& path, const QByteArray& content) {
     EXPECT_TRUE(out.open(QIODevice::WriteOnly));
     out.write(content);
     return path;
-}
-
-// Keeps the NUL bytes that a plain QByteArray from a literal would stop at.
-template <std::size_t N> QByteArray raw(const char (&text)[N]) {
-    return QByteArray(text, N - 1);
-}
-
-TEST(MidiSettings, ReadsTheKeysOfTheFirstMidiSectionOfAnyFile) {
-    const struct {
-        std::optional<QByteArray> content; // none: no file at all
-        std::map<std::string, std::string> expected;
-    } kCases[] = {
-        {std::nullopt, {}},
-        {"[MIDI]\r\nOutput=alsa\r\nConnect=14:0\r\n", {{"output", "alsa"}, {"connect", "14:0"}}},
-        {"Output=jack\n[MIDI]\nConnect=x:y\n", {{"connect", "x:y"}}},
-        {"  [ mIdI ]  \n\t oUtPuT \t=\t Synth  \nSOUNDFONT=/a/B.sf2\n",
-         {{"output", "Synth"}, {"soundfont", "/a/B.sf2"}}},
-        {"[Sound]\nOutput=x\n[MIDI]\nOutput=jack\nOUTPUT=alsa\n[Sound]\n[MIDI]\nConnect=c:d\n",
-         {{"output", "jack"}}},
-        {"[MIDI\nOutput=jack\n", {}},
-        {raw("\xFF\xFE\x00\x01[\x80]\n\x00\x00=\x00\n[MIDI]\nOutput=jack\n\x00=x\n\xC3(=\xFF\n"),
-         {{"output", "jack"}, {std::string(1, '\0'), "x"}, {"\xC3(", "\xFF"}}},
-        // Only the first megabyte is read.
-        {"[MIDI]\nOutput=jack\n" + QByteArray(2 << 20, 'x') + "\nConnect=late:port\n", {{"output", "jack"}}},
-    };
-    for (const auto& c : kCases) {
-        QTemporaryDir dir;
-        const QString path = dir.filePath("clavito.INI");
-        if (c.content) {
-            writeFile(path, *c.content);
-        }
-        EXPECT_EQ(readMidiSection(path), c.expected)
-            << c.content.value_or("(no file)").left(80).toStdString();
-    }
 }
 
 // Every open here must find no JACK server, whatever runs on the machine, and must not start one.

@@ -1,0 +1,57 @@
+#include "platform/midi/MidiDestinations.h"
+
+#include <memory>
+
+#include <rtmidi/RtMidi.h>
+
+namespace platform {
+
+namespace {
+
+void ignoreError(RtMidiError::Type, const std::string&, void*) {}
+
+// RtMidi names an ALSA port "client:port client-id:port-id"; the numbers change from boot to boot, so the
+// name part is what is stored.
+std::string withoutAlsaAddress(const std::string& name) {
+    const auto space = name.rfind(' ');
+    return space == std::string::npos ? name : name.substr(0, space);
+}
+
+void addPorts(RtMidi::Api api, MidiOutputChoice output, std::vector<MidiDestination>& destinations) {
+    try {
+        RtMidiOut probe(api, "Clavito list");
+        probe.setErrorCallback(&ignoreError, nullptr);
+        const unsigned count = probe.getPortCount();
+        for (unsigned i = 0; i < count; ++i) {
+            const std::string name = probe.getPortName(i);
+            destinations.push_back({output, api == RtMidi::LINUX_ALSA ? withoutAlsaAddress(name) : name});
+        }
+    } catch (const RtMidiError&) {
+        // No sequencer or no server: nothing of that kind to list.
+    }
+}
+
+} // namespace
+
+std::vector<MidiDestination> listMidiDestinations() {
+    std::vector<MidiDestination> destinations{{MidiOutputChoice::Synth, {}}};
+    addPorts(RtMidi::LINUX_ALSA, MidiOutputChoice::Alsa, destinations);
+    addPorts(RtMidi::UNIX_JACK, MidiOutputChoice::Jack, destinations);
+    return destinations;
+}
+
+QString midiDestinationName(const MidiDestination& destination) {
+    const QString port = QString::fromStdString(destination.connect);
+    switch (destination.output) {
+    case MidiOutputChoice::Alsa:
+        return QStringLiteral("ALSA: ") + port;
+    case MidiOutputChoice::Jack:
+        return QStringLiteral("JACK: ") + port;
+    case MidiOutputChoice::Synth:
+    case MidiOutputChoice::Auto:
+        break;
+    }
+    return {};
+}
+
+} // namespace platform

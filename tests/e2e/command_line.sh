@@ -1,0 +1,37 @@
+#!/usr/bin/env bash
+# The command line of the real program: what each option prints and how it exits, Qt's own options, and
+# --settings, which keeps the settings in the file given and writes nothing beside the program.
+source "$(dirname "$0")/lib.sh"
+install_clavito </dev/null
+rm "$WORK/clavito.INI"
+# answers <exit code> <file that must match> <pattern> <arguments...>
+answers() {
+    local code=$1 file=$2 pattern=$3 status=0
+    shift 3
+    (cd "$WORK" && ./clavito "$@") >"$WORK/stdout" 2>"$WORK/stderr" || status=$?
+    [ "$status" = "$code" ] || fail "clavito $* exited with $status"
+    grep -qE "$pattern" "$WORK/$file" || fail "clavito $* wrote on $file: $(cat "$WORK/$file")"
+}
+answers 0 stdout '^Usage: clavito \[--settings FILE\]' --help
+answers 0 stdout '^Usage: clavito' -h
+answers 0 stdout '^clavito 1\.[0-9]+$' --version
+answers 0 stdout '^clavito 1\.[0-9]+$' -platform offscreen -v
+for bad in --bogus -x extra --settings; do
+    answers 2 stderr '^Usage: clavito' -platform offscreen $bad
+    [ ! -s "$WORK/stdout" ] || fail "clavito $bad wrote on stdout"
+done
+
+start_xvfb
+export JACK_DEFAULT_SERVER="clavito-e2e-none-$$" JACK_NO_START_SERVER=1
+mkdir "$WORK/mine"
+printf '[MIDI]\nOutput=jack\n[Sound]\nVolume=12\n' >"$WORK/mine/my.ini"
+(cd "$WORK" && exec ./clavito -style Fusion --settings mine/my.ini) >"$WORK/clavito.log" 2>&1 &
+CLAVITO_PID=$!
+PIDS+=("$CLAVITO_PID")
+read_and_dismiss_error_box
+wait_for_main_window
+stop_clavito
+grep -qx 'Volume=12' "$WORK/mine/my.ini" && grep -qx 'KeyBoard=0' "$WORK/mine/my.ini" ||
+    fail "the settings were not kept in the file given: $(cat "$WORK/mine/my.ini")"
+[ ! -e "$WORK/clavito.INI" ] || fail "a settings file was written beside the program"
+echo "PASS"

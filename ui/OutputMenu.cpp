@@ -1,0 +1,73 @@
+// The output chooser: Options' last submenu lists the built-in synthesizer and every MIDI input present
+// when it opens, the current output checked. A choice is stored in section "MIDI" and the port reopened
+// on it, so that it also holds at the next start.
+#include <algorithm>
+
+#include <QAction>
+#include <QMenu>
+
+#include "platform/dialogs/MessageBox.h"
+#include "platform/midi/MidiSettings.h"
+#include "ui/ClavitoMain.h"
+#include "ui/MenuData.h"
+
+using platform::MidiDestination;
+using platform::MidiOutputChoice;
+
+namespace {
+QString DestinationCaption(const MidiDestination& destination, bool japanese) {
+    if (destination.output == MidiOutputChoice::Synth)
+        return QString::fromUtf8(japanese ? kSynthItem.japanese : kSynthItem.english);
+    // A port's name is shown as it is, never as an accelerator.
+    return platform::midiDestinationName(destination).replace(u'&', QStringLiteral("&&"));
+}
+
+bool IsCurrent(const MidiDestination& destination, const platform::MidiSettings& settings) {
+    return destination.output == settings.output &&
+           (destination.output == MidiOutputChoice::Synth || destination.connect == settings.connect);
+}
+} // namespace
+
+void TMainForm::FillOutputMenu(QMenu* menu, bool japanese) {
+    menu->clear();
+    const platform::MidiSettings current = platform::readMidiSettings(settingsPath_);
+    for (const MidiDestination& destination : setup_.midiLister()) {
+        QAction* item = menu->addAction(DestinationCaption(destination, japanese));
+        item->setCheckable(true);
+        item->setChecked(IsCurrent(destination, current));
+        connect(item, &QAction::triggered, this, [this, destination] { ChooseOutput(destination); });
+    }
+}
+
+// The port is reset and closed before the new one opens (a JACK or ALSA client "Clavito" cannot be there
+// twice); when the new one fails, the previous settings are stored again and reopened. Either way the sound
+// and controllers go out again, as at the start.
+void TMainForm::ChooseOutput(const MidiDestination& destination) {
+    const QString name = DestinationCaption(destination, false).remove(u'&');
+    const std::vector<MidiDestination> present = setup_.midiLister();
+    if (std::find(present.begin(), present.end(), destination) == present.end()) {
+        platform::MessageBoxA(this, name + QStringLiteral(": ") + OpenErrorText(platform::MIDIERR_NODEVICE),
+                              QStringLiteral("Error"));
+        return;
+    }
+    const platform::MidiSettings previous = platform::readMidiSettings(settingsPath_);
+    const auto store = [this](MidiOutputChoice output, const std::string& connect) {
+        return WriteString(platform::kMidiSection, platform::kOutputKey, platform::midiOutputName(output)) &&
+               WriteString(platform::kMidiSection, platform::kConnectKey, QString::fromStdString(connect));
+    };
+    if (!store(destination.output, destination.connect))
+        return;
+    MidiOut.Reset();
+    MidiOut.Close();
+    const std::uint32_t result = MidiOut.Open(setup_.midiOpener, settingsPath_);
+    if (result != platform::MMSYSERR_NOERROR) {
+        store(previous.output, previous.connect);
+        MidiOut.Open(setup_.midiOpener, settingsPath_);
+    }
+    MidiOut.Reset();
+    SendProgram();
+    SendControllers();
+    if (result != platform::MMSYSERR_NOERROR)
+        platform::MessageBoxA(this, name + QStringLiteral(": ") + OpenErrorText(result),
+                              QStringLiteral("Error"));
+}
