@@ -1,13 +1,13 @@
 // Program entry: one application, one main window, the message loop.
-#include <QApplication>
 #include <QTimer>
 
+#include "app/Application.h"
 #include "app/TerminationSignals.h"
 #include "resources/ClavitoIcon.h"
 #include "ui/ClavitoMain.h"
 
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
+    Application app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Clavito"));
     QApplication::setWindowIcon(ClavitoIcon());
     TMainForm form;
