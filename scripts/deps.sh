@@ -2,10 +2,10 @@
 # Installs the Debian packages Clavito needs that are missing. Usage: scripts/deps.sh [build|run|test]...
 set -euo pipefail
 
-build=(cmake g++ pkg-config make qt6-base-dev librtmidi-dev libfluidsynth-dev libjack-jackd2-dev)
+build=(cmake g++ pkg-config make qt6-base-dev librtmidi-dev libfluidsynth-dev libjack-jackd2-dev libx11-dev)
 run=(fluid-soundfont-gm fonts-liberation2 fonts-ipafont-gothic fonts-dejavu-core)
 test=(libgtest-dev libbenchmark-dev xvfb xauth xdotool jackd2 jack-tools x11-utils openbox sox imagemagick
-      clang libclang-rt-14-dev timgm6mb-soundfont procps libx11-dev)
+      clang libclang-rt-14-dev timgm6mb-soundfont procps x11-xserver-utils)
 
 wanted=()
 for set in "${@:-build run}"; do

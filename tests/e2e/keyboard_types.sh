@@ -27,8 +27,10 @@ INI
     got=$(midi_messages | grep '^90 ' | tr '\n' ' ' | sed 's/ $//')
     [ "$got" = "$expected" ] || fail "keyboard type $type: got '$got', expected '$expected'"
     stop_clavito
-    pkill -f jack_midi_dump || true
-    sleep 0.3
+    # This run's monitor (started just before the program) goes, so the next run's can take its name.
+    local monitor=${PIDS[${#PIDS[@]} - 2]}
+    kill "$monitor"
+    wait "$monitor" 2>/dev/null || true
     echo "keyboard type $type: $got"
 }
 
