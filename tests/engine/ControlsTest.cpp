@@ -12,7 +12,7 @@ class Controls : public FormFixture {
 protected:
     void SetUp() override {
         FormFixture::SetUp();
-        Start();
+        StartActive();
         Clear();
     }
     std::vector<MidiEvent> ResetAndControllers() const {
@@ -98,56 +98,41 @@ TEST_F(Controls, PositionStepsMoveTheMarksAndSendNoControllers) {
     EXPECT_EQ(form->Panel(2)->Color(), face);
 }
 
-TEST_F(Controls, BarClicksToggleBetweenNeutralAndSaved) {
-    form->Volume = 10;
-    form->SavedVolume = 10;
-    form->VolumeProgressBarMouseUp();
-    EXPECT_EQ(form->Volume, 25);
-    EXPECT_EQ(Events(), ResetAndControllers());
-    form->VolumeProgressBarMouseUp();
-    EXPECT_EQ(form->Volume, 10);
-    EXPECT_EQ(form->VolumeProgressBar->Position(), 10);
-
-    form->Key = 5;
-    form->SavedKey = 5;
-    form->KeyProgressBarMouseUp();
-    EXPECT_EQ(form->Key, 0);
-    EXPECT_EQ(form->KeyPanel->Caption(), QStringLiteral("C(0)"));
-    form->KeyProgressBarMouseUp();
-    EXPECT_EQ(form->Key, 5);
-    EXPECT_EQ(form->KeyPanel->Caption(), QStringLiteral("F(0)"));
-    EXPECT_EQ(form->KeyProgressBar->Position(), 51);
-
-    form->Modulation = 0;
-    form->SavedModulation = 9;
-    form->ModulationProgressBarMouseUp();
-    EXPECT_EQ(form->Modulation, 9);
-
-    form->PressAction(9);
-    form->PressAction(9);
-    Clear();
-    form->PosShiftProgressBarMouseUp();
-    EXPECT_EQ(form->PosShift, 0);
-    EXPECT_EQ(Events(), (std::vector<MidiEvent>{Reset()}));
-    EXPECT_EQ(form->Panel(28)->Color(), ButtonFaceColor());
-    EXPECT_EQ(form->Panel(1)->Color(), QColor(Qt::black));
-    form->PosShiftProgressBarMouseUp();
-    EXPECT_EQ(form->PosShift, 2);
+TEST_F(Controls, EachBarClickTogglesItsOwnValueBetweenNeutralAndSaved) {
+    const struct {
+        platform::TProgressBar* TMainForm::*bar;
+        std::int32_t TMainForm::*field;
+        std::int32_t TMainForm::*saved;
+        std::int32_t neutral;
+    } bars[] = {{&TMainForm::VolumeProgressBar, &TMainForm::Volume, &TMainForm::SavedVolume, 25},
+                {&TMainForm::ModulationProgressBar, &TMainForm::Modulation, &TMainForm::SavedModulation, 0},
+                {&TMainForm::KeyProgressBar, &TMainForm::Key, &TMainForm::SavedKey, 0},
+                {&TMainForm::PosShiftProgressBar, &TMainForm::PosShift, &TMainForm::SavedPosShift, 0}};
+    for (const auto& bar : bars) {
+        for (const auto& other : bars)
+            (*form).*other.field = (*form).*other.saved = 3;
+        Clear();
+        QTest::mouseClick(form->windowHandle(), Qt::LeftButton, Qt::NoModifier, At((*form).*bar.bar));
+        for (const auto& other : bars)
+            EXPECT_EQ((*form).*other.field, &other == &bar ? bar.neutral : 3);
+        EXPECT_EQ(Events().front(), Reset());
+        QTest::mouseClick(form->windowHandle(), Qt::RightButton, Qt::NoModifier, At((*form).*bar.bar));
+        EXPECT_EQ((*form).*bar.field, 3);
+        EXPECT_EQ(((*form).*bar.bar)->Position(), bar.field == &TMainForm::Key ? 49 : 3);
+    }
+    EXPECT_EQ(form->KeyPanel->Caption(), QStringLiteral("D#(0)"));
 }
 
-TEST_F(Controls, OctaveTogglesKeepBothMenusAndTheCircleTogether) {
-    form->High2->trigger(); // the Japanese menu's item
-    EXPECT_TRUE(form->High1->isChecked());
-    EXPECT_TRUE(form->High2->isChecked());
+TEST_F(Controls, EachCircleTogglesItsOwnDoublingWithBothMenus) {
+    QTest::mouseClick(form->windowHandle(), Qt::LeftButton, Qt::NoModifier, At(form->HighShape));
+    EXPECT_TRUE(form->High1->isChecked() && form->High2->isChecked());
+    EXPECT_FALSE(form->Low1->isChecked());
     EXPECT_EQ(form->HighShape->BrushColor(), QColor(0, 255, 0));
-    form->HighShapeMouseUp();
+    QTest::mouseClick(form->windowHandle(), Qt::RightButton, Qt::NoModifier, At(form->LowShape));
+    EXPECT_TRUE(form->Low1->isChecked() && form->Low2->isChecked());
+    form->High2->trigger(); // the Japanese menu's item
     EXPECT_FALSE(form->High1->isChecked());
-    EXPECT_FALSE(form->High2->isChecked());
     EXPECT_EQ(form->HighShape->BrushColor(), QColor(0, 128, 0));
-    emit form->Label17->MouseUp(form->Label17, Qt::RightButton, QPoint());
-    EXPECT_TRUE(form->Low1->isChecked());
-    EXPECT_TRUE(form->Low2->isChecked());
-    EXPECT_EQ(form->LowShape->BrushColor(), QColor(0, 255, 0));
     EXPECT_TRUE(Events().empty()) << "the toggles send nothing and reset nothing";
 }
 } // namespace
