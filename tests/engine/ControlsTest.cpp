@@ -1,7 +1,6 @@
 // The control steps, the bar clicks, the home-position marks and the octave toggles.
 #include <QAction>
 
-#include "engine/KeyNames.h"
 #include "support/FormFixture.h"
 #include "ui/SystemColors.h"
 
@@ -26,52 +25,41 @@ protected:
     }
 };
 
-TEST_F(Controls, StepsMoveWithinTheirBoundsAndAlwaysResetSaveAndSend) {
+// A click on each control panel: one step, never past its bound, and the reset, the saved copy and the
+// controllers every time.
+TEST_F(Controls, EachPanelStepsItsValueWithinItsBounds) {
+    using F = std::int32_t TMainForm::*;
     const struct {
-        int tag;
+        int panel;
         std::int32_t before, after;
-        std::int32_t TMainForm::*field;
-        std::int32_t TMainForm::*saved;
-        const char* keyName; // for the Key steps
+        F field, saved;
     } cases[] = {
-        {1, -34, -46, &TMainForm::Key, &TMainForm::SavedKey, "D(-4)"},
-        {1, -35, -35, &TMainForm::Key, &TMainForm::SavedKey, "C#(-3)"},
-        {1, 0, -12, &TMainForm::Key, &TMainForm::SavedKey, "C(-1)"},
-        {3, 27, 39, &TMainForm::Key, &TMainForm::SavedKey, "D#(+3)"},
-        {3, 28, 28, &TMainForm::Key, &TMainForm::SavedKey, "E(+2)"},
-        {2, 38, 39, &TMainForm::Key, &TMainForm::SavedKey, "D#(+3)"},
-        {2, -1, 0, &TMainForm::Key, &TMainForm::SavedKey, "C(0)"},
-        {2, 39, 39, &TMainForm::Key, &TMainForm::SavedKey, "D#(+3)"},
-        {4, -45, -46, &TMainForm::Key, &TMainForm::SavedKey, "D(-4)"},
-        {4, 0, -1, &TMainForm::Key, &TMainForm::SavedKey, "B(-1)"},
-        {4, -46, -46, &TMainForm::Key, &TMainForm::SavedKey, "D(-4)"},
-        {5, 31, 32, &TMainForm::Volume, &TMainForm::SavedVolume, nullptr},
-        {5, 32, 32, &TMainForm::Volume, &TMainForm::SavedVolume, nullptr},
-        {6, 1, 0, &TMainForm::Volume, &TMainForm::SavedVolume, nullptr},
-        {6, 0, 0, &TMainForm::Volume, &TMainForm::SavedVolume, nullptr},
-        {7, 31, 32, &TMainForm::Modulation, &TMainForm::SavedModulation, nullptr},
-        {7, 32, 32, &TMainForm::Modulation, &TMainForm::SavedModulation, nullptr},
-        {8, 1, 0, &TMainForm::Modulation, &TMainForm::SavedModulation, nullptr},
-        {8, 0, 0, &TMainForm::Modulation, &TMainForm::SavedModulation, nullptr},
+        {50, -34, -46, &TMainForm::Key, &TMainForm::SavedKey},
+        {50, -35, -35, &TMainForm::Key, &TMainForm::SavedKey},
+        {52, 27, 39, &TMainForm::Key, &TMainForm::SavedKey},
+        {52, 28, 28, &TMainForm::Key, &TMainForm::SavedKey},
+        {49, 38, 39, &TMainForm::Key, &TMainForm::SavedKey},
+        {49, 39, 39, &TMainForm::Key, &TMainForm::SavedKey},
+        {51, -45, -46, &TMainForm::Key, &TMainForm::SavedKey},
+        {51, -46, -46, &TMainForm::Key, &TMainForm::SavedKey},
+        {53, 31, 32, &TMainForm::Volume, &TMainForm::SavedVolume},
+        {53, 32, 32, &TMainForm::Volume, &TMainForm::SavedVolume},
+        {54, 1, 0, &TMainForm::Volume, &TMainForm::SavedVolume},
+        {54, 0, 0, &TMainForm::Volume, &TMainForm::SavedVolume},
+        {55, 32, 32, &TMainForm::Modulation, &TMainForm::SavedModulation},
+        {56, 1, 0, &TMainForm::Modulation, &TMainForm::SavedModulation},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(testing::Message() << "tag " << c.tag << " from " << c.before);
+        SCOPED_TRACE(testing::Message() << "Panel" << c.panel << " from " << c.before);
         (*form).*c.field = c.before;
         (*form).*c.saved = 5;
-        if (c.keyName)
-            form->KeyPanel->setCaption(QString::fromLatin1(KeyName(c.before)));
         Clear();
-        form->PressAction(c.tag);
+        QTest::mouseClick(form->windowHandle(), Qt::LeftButton, Qt::NoModifier, At(form->Panel(c.panel)));
         EXPECT_EQ((*form).*c.field, c.after);
         EXPECT_EQ((*form).*c.saved, c.after);
         EXPECT_EQ(Events(), ResetAndControllers());
-        if (c.keyName) {
-            EXPECT_EQ(form->KeyPanel->Caption(), QString::fromLatin1(c.keyName));
-            if (c.before != c.after) {
-                EXPECT_EQ(form->KeyProgressBar->Position(), c.after + 46);
-            }
-        }
     }
+    EXPECT_EQ(form->KeyPanel->Caption(), QStringLiteral("D(-4)"));
 }
 
 TEST_F(Controls, PositionStepsMoveTheMarksAndSendNoControllers) {
