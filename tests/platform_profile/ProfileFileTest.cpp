@@ -63,35 +63,6 @@ TEST_F(ProfileFile, ReadFindsTheValueOfEveryLineForm) {
     EXPECT_EQ(platform::GetPrivateProfileString("Sound", "Key", Path() + ".missing"), std::nullopt);
 }
 
-TEST_F(ProfileFile, WriteEditsOnlyTheBytesOfTheKey) {
-    struct Case {
-        const char* before; // nullptr: no file yet
-        const char* section;
-        const char* key;
-        const char* value;
-        const char* after;
-    };
-    constexpr Case kCases[] = {
-        {nullptr, "Sound", "Key", "0", "[Sound]\nKey=0\n"},
-        {"[S]\nA=1\nK=2\nB=3\n", "S", "K", "9", "[S]\nA=1\nK=9\nB=3\n"},
-        {"[sound]\n  kEY \t= 2 \n", "SOUND", "Key", "", "[sound]\nkEY=\n"},
-        {"[S]\nA=1\n\n; next=2\n[T]\n", "S", "K", "7", "[S]\nA=1\nK=7\n\n; next=2\n[T]\n"},
-        {"K=1\n[S]\nA=1\n", "T", "K", "7", "K=1\n[S]\nA=1\n[T]\nK=7\n"},
-        {"# top\n[S]\n;c=1\n  odd  \nK=1\n\x01\xFF\n", "S", "K", "2",
-         "# top\n[S]\n;c=1\n  odd  \nK=2\n\x01\xFF\n"},
-        {"[S]\r\nA=1\r\n[T]\r\n", "S", "K", "2", "[S]\r\nA=1\r\nK=2\r\n[T]\r\n"},
-    };
-    for (const Case& c : kCases) {
-        QFile::remove(Path());
-        if (c.before != nullptr) {
-            profile_test::WriteBytes(Path(), c.before);
-        }
-        ASSERT_TRUE(platform::WritePrivateProfileString(c.section, c.key, c.value, Path())) << c.after;
-        EXPECT_EQ(profile_test::ReadBytes(Path()), QByteArray(c.after));
-        EXPECT_EQ(platform::GetPrivateProfileString(c.section, c.key, Path()), QString(c.value)) << c.after;
-    }
-}
-
 // Each failure is one that root cannot get past either, since the tests run as root.
 TEST_F(ProfileFile, AFailedWriteReportsFalseAndLeavesTheFileAsItWas) {
     constexpr char kOld[] = "[Sound]\r\nKey=1\r\n; keep me\r\n";
