@@ -1,10 +1,10 @@
 // Program entry: the command line, one application, one main window, the message loop.
 #include <cstdio>
 
-#include <QApplication>
 #include <QTimer>
 
 #include "AppInfo.h"
+#include "app/Application.h"
 #include "app/CommandLine.h"
 #include "app/SettingsLocation.h"
 #include "app/TerminationSignals.h"
@@ -14,7 +14,7 @@
 int main(int argc, char** argv) {
     if (const int answered = AnswerEarlyOptions(argc, argv); answered >= 0)
         return answered;
-    QApplication app(argc, argv);
+    Application app(argc, argv);
     const CommandLine commandLine = ParseCommandLine(QApplication::arguments());
     if (commandLine.action != CommandLine::Run) {
         std::fprintf(stderr, "clavito: %s\n%s", qPrintable(commandLine.error), qPrintable(UsageText()));

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QWindow>
 
 #include "engine/PanelLayout.h"
 #include "platform/keys/VirtualKeys.h"
@@ -49,12 +50,17 @@ void TMainForm::FormKeyUp(std::uint16_t key) {
     ReleaseAction(KeyToPanel(TBevelCut::bvRaised, key));
 }
 
-// Key events reach this filter (installed on the application) before any widget. The code a physical key
-// produced at its key-down is kept, so its key-up maps the same code, as a keyboard layout would. Auto-repeat
-// releases are dropped; auto-repeat presses are key-downs.
+// Key events reach this filter (installed on the application) several times each: first addressed to the
+// focus window's QWindow, then to the focus widget and each parent it propagates to. Only the first
+// delivery is acted on, so every event is handled once and before any control sees it. The code a physical
+// key produced at its key-down is kept, so its key-up maps the same code, as a keyboard layout would.
+// Auto-repeat releases are dropped; auto-repeat presses are key-downs.
 bool TMainForm::HandleKeyEvent(QObject* watched, QEvent* event) {
-    auto* widget = qobject_cast<QWidget*>(watched);
-    if (!widget || widget->window() != this) {
+    if (!watched->isWindowType())
+        return false;
+    const bool ours = watched == static_cast<QObject*>(windowHandle()) &&
+                      QGuiApplication::focusWindow() == windowHandle() && !QApplication::activePopupWidget();
+    if (!ours) {
         // Another window (a menu, a popup, a dialog) has the keyboard: nothing held may go on sounding.
         ReleaseHeldKeys();
         return false;
@@ -94,6 +100,12 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::KeyPress:
     case QEvent::KeyRelease:
         return HandleKeyEvent(watched, event);
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseButtonRelease:
+        if (RouteMouseButton(watched, static_cast<QMouseEvent*>(event)))
+            return true;
+        break;
     case QEvent::WindowDeactivate:
         if (watched == this)
             ReleaseHeldKeys();

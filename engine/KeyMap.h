@@ -5,8 +5,7 @@
 #include <array>
 #include <cstdint>
 
-// The enumerators' values are the codes the settings file stores.
-enum class KeyboardType { Jp106 = 0, Pc98 = 1, En101 = 2 };
+#include "platform/keys/KeyboardType.h"
 
 // A stored code other than 1 or 2 means the 106 Japanese keyboard.
 constexpr KeyboardType KeyboardTypeFromCode(int code) {

@@ -3,10 +3,10 @@
 # Usage: scripts/deps.sh [build|run|test|package]...
 set -euo pipefail
 
-build=(cmake g++ pkg-config make qt6-base-dev librtmidi-dev libfluidsynth-dev libjack-jackd2-dev)
+build=(cmake g++ pkg-config make qt6-base-dev librtmidi-dev libfluidsynth-dev libjack-jackd2-dev libx11-dev)
 run=(fluid-soundfont-gm fonts-liberation2 fonts-ipafont-gothic fonts-dejavu-core)
 test=(libgtest-dev libbenchmark-dev xvfb xauth xdotool jackd2 jack-tools x11-utils openbox sox imagemagick
-      clang libclang-rt-14-dev timgm6mb-soundfont procps libx11-dev xclip desktop-file-utils appstream
+      clang libclang-rt-14-dev timgm6mb-soundfont procps x11-xserver-utils xclip desktop-file-utils appstream
       pipewire pipewire-pulse wireplumber pipewire-jack pulseaudio-utils dbus)
 package=(dpkg-dev file)
 

@@ -12,6 +12,7 @@
 #include <cstdint>
 
 #include <QMainWindow>
+#include <QPointer>
 #include <QString>
 
 #include "engine/KeyMap.h"
@@ -21,6 +22,7 @@
 
 class QAction;
 class QMenu;
+class QMouseEvent;
 class TSuperTimer;
 class TWinSize;
 
@@ -190,6 +192,12 @@ protected:
 
 private:
     void CreateControls();
+    void CreateKeyPanels();
+    void CreateLabels();
+    void CreateDisplays();
+    void CreateBars();
+    void CreatePitchBend();
+    void CreateShapes();
     void CreateMenus();
     void CreateTimers();
     void AttachMenu(const TMainMenu& menu);
@@ -214,11 +222,17 @@ private:
     bool HandleKeyEvent(QObject* watched, QEvent* event);
     void ReleaseHeldKeys();
 
+    // Mouse buttons delivered as on Windows (engine/Mouse.cpp).
+    bool RouteMouseButton(QObject* watched, QMouseEvent* event);
+
     Setup setup_;
     QString settingsPath_;
     std::array<platform::TPanel*, 58> panels_{};
     // The virtual-key code each physical key (XKB keycode) produced when it went down; 0 = not held.
     std::array<std::uint16_t, 256> heldKeys_{};
+    // The control that got each button's press (left, right, middle), which gets its release too.
+    std::array<QPointer<QWidget>, 3> pressedBy_{};
+    bool routing_ = false; // a press or release is being handed on to its control
     bool shown_ = false;
     bool hidden_ = false;
 };

@@ -34,6 +34,8 @@ void Place(QWidget* widget, const LayoutRect& rect) {
 }
 } // namespace
 
+// Children stack in the order they are made. The labels lie beneath the key panels, which they overlap by
+// a few pixels, so that a press there reaches the panel.
 void TMainForm::CreateControls() {
     setFont(PixelFont(kArialFamily, 15));
     MainPanel = new TPanel(this);
@@ -47,7 +49,15 @@ void TMainForm::CreateControls() {
     Place(Bevel2, kBevel2);
     Bevel1 = new platform::TBevel(MainPanel);
     Place(Bevel1, kBevel1);
+    CreateLabels();
+    CreateKeyPanels();
+    CreateDisplays();
+    CreateBars();
+    CreatePitchBend();
+    CreateShapes();
+}
 
+void TMainForm::CreateKeyPanels() {
     for (int number = 1; number <= kKeyPanelCount; ++number) {
         const KeyPanelData& data = KeyPanelAt(number);
         auto* panel = new TPanel(MainPanel);
@@ -82,7 +92,9 @@ void TMainForm::CreateControls() {
         panels_[number - 1] = panel;
     }
     Panel(13)->setYenForBackslash(true);
+}
 
+void TMainForm::CreateLabels() {
     for (const LabelData& data : kLabels) {
         auto* label = new TLabel(MainPanel);
         label->setObjectName(QLatin1String(data.name));
@@ -110,7 +122,9 @@ void TMainForm::CreateControls() {
     OctLabel = MainPanel->findChild<TLabel*>(QStringLiteral("OctLabel"));
     Label16 = MainPanel->findChild<TLabel*>(QStringLiteral("Label16"));
     Label17 = MainPanel->findChild<TLabel*>(QStringLiteral("Label17"));
+}
 
+void TMainForm::CreateDisplays() {
     auto makeDisplay = [this](const DisplayData& data) {
         auto* display = new TPanel(MainPanel);
         Place(display, data.rect);
@@ -127,7 +141,9 @@ void TMainForm::CreateControls() {
     KeyPanel = makeDisplay(kKeyDisplay);
     SoundPanel = makeDisplay(kSoundDisplay);
     connect(SoundPanel, &TPanel::MouseUp, this, [this] { SoundPanelMouseUp(); });
+}
 
+void TMainForm::CreateBars() {
     auto makeBar = [this](const BarData& data, void (TMainForm::*onMouseUp)()) {
         auto* bar = new TProgressBar(MainPanel);
         bar->setGeometry(data.left, data.top, data.width, kBarHeight);
@@ -141,7 +157,9 @@ void TMainForm::CreateControls() {
     PosShiftProgressBar = makeBar(kPosShiftBar, &TMainForm::PosShiftProgressBarMouseUp);
     VolumeProgressBar = makeBar(kVolumeBar, &TMainForm::VolumeProgressBarMouseUp);
     KeyProgressBar = makeBar(kKeyBar, &TMainForm::KeyProgressBarMouseUp);
+}
 
+void TMainForm::CreatePitchBend() {
     PitchBendPanel2 = new TPanel(MainPanel);
     Place(PitchBendPanel2, kPitchBendTrack);
     PitchBendPanel2->setBorderSingle(true);
@@ -162,7 +180,9 @@ void TMainForm::CreateControls() {
     });
     connect(PitchBendPanel, &TPanel::MouseUp, this,
             [this](TPanel*, Qt::MouseButton button, QPoint) { PitchBendPanelMouseUp(button); });
+}
 
+void TMainForm::CreateShapes() {
     auto makeShape = [this](const ShapeData& data, void (TMainForm::*onMouseUp)()) {
         auto* shape = new TShape(MainPanel);
         Place(shape, data.rect);

@@ -18,14 +18,15 @@ void TLabel::setFontColor(const QColor& color) {
     SetAndRepaint(this, fontColor_, color);
 }
 
-// No background is painted, so the parent shows through around the text; '&' is drawn as it stands.
+// No background is painted, so the parent shows through around the text.
 void TLabel::paintEvent(QPaintEvent*) {
     if (caption_.isEmpty()) {
         return;
     }
     QPainter painter(this);
     painter.setPen(fontColor_);
-    painter.drawText(rect(), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, caption_);
+    painter.drawText(rect(), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine | Qt::TextShowMnemonic,
+                     caption_);
 }
 
 // The press belongs to the label, so that its release comes back here and not to what lies beneath.

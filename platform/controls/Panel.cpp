@@ -85,7 +85,7 @@ void TPanel::paintEvent(QPaintEvent*) {
     }
     painter.setPen(fontColor_);
     painter.drawText(captionBand(inside, painter.fontMetrics().height()),
-                     Qt::AlignCenter | Qt::TextSingleLine, text);
+                     Qt::AlignCenter | Qt::TextSingleLine | Qt::TextShowMnemonic, text);
 }
 
 void TPanel::mousePressEvent(QMouseEvent* event) {

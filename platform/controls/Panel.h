@@ -3,6 +3,7 @@
 //
 // Drawn from the outside in: the single-line border (when BorderSingle), the outer bevel of BevelWidth
 // pixels, the inner bevel of BevelWidth pixels, the background Color, then the caption centred in FontColor.
+// A caption's "&" underlines the character after it ("&&" is one "&"), in the panels and the labels alike.
 // A raised bevel is light at the top and left and dark at the bottom and right; a lowered one the reverse.
 // Every press of any mouse button (a double-click counts as a press) is reported by MouseDown, every release
 // by MouseUp; the window system sends a button's release to the widget that received its press.

@@ -7,7 +7,7 @@
 #include <QString>
 #include <cstdint>
 
-#include "engine/KeyMap.h"
+#include "platform/keys/KeyboardType.h"
 
 class QKeyEvent;
 
@@ -26,5 +26,10 @@ std::uint16_t VirtualKeyFromKeypadKey(int qtKey);
 // The physical place when the scan code is one this layer knows; otherwise (synthetic events, keycodes a
 // tool such as xdotool borrowed for a character) the Qt key.
 std::uint16_t VirtualKeyFromEvent(const QKeyEvent& e, KeyboardType type);
+
+// Asks an X11 server to send a held key's repeats as presses only. By default every repeat comes as a
+// release and a press, and Qt can tell them from a real release only when the press is already queued,
+// which on a busy machine it is not: a held note would be struck again. Does nothing on other platforms.
+void UseDetectableAutoRepeat();
 
 } // namespace platform

@@ -1,6 +1,7 @@
 #include "platform/profile/AtomicFile.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <QFile>
@@ -41,6 +42,29 @@ bool IsMarkedReadOnly(const QFileInfo& info) {
     return info.exists() && !info.permissions().testFlag(QFileDevice::WriteOwner);
 }
 
+// Gives the file being written (a replacement, or the file itself when written in place) the owner, group
+// and mode of the file it replaces, so that a run as another user (root through sudo) does not take the
+// settings away from their owner. False when the owner cannot be kept.
+bool KeepOwnership(int fd, const QString& path) {
+    struct stat old {};
+    if (::stat(QFile::encodeName(path).constData(), &old) != 0)
+        return true; // a new file
+    struct stat now {};
+    if (::fstat(fd, &now) != 0)
+        return false;
+    if ((now.st_uid != old.st_uid || now.st_gid != old.st_gid) && ::fchown(fd, old.st_uid, old.st_gid) != 0)
+        return false;
+    return ::fchmod(fd, old.st_mode & 07777) == 0 || (now.st_mode & 07777) == (old.st_mode & 07777);
+}
+
+// Rewrites the file where it stands: for a file its user may write in a folder that takes no new file.
+bool WriteInPlace(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered))
+        return false;
+    return file.write(bytes) == bytes.size() && ::fsync(file.handle()) == 0;
+}
+
 } // namespace
 
 std::optional<QByteArray> ReadWholeFile(const QString& path) {
@@ -68,10 +92,20 @@ bool WriteFileAtomically(const QString& path, const QByteArray& bytes) {
         return false;
     }
     QSaveFile file(path);
+    // Losing the settings is worse than a write that is not atomic: where the folder takes no temporary
+    // file, QSaveFile writes the file in place.
+    file.setDirectWriteFallback(true);
     // Unbuffered, a short write (a full disk) shows in the count; through the buffer it would be lost and
     // the shortened file committed.
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         return false;
+    }
+    // A replacement that cannot have the old file's owner (this user may write the file but not give a
+    // file away) is dropped, and the file rewritten in place instead.
+    if (!KeepOwnership(file.handle(), path)) {
+        file.cancelWriting();
+        file.commit();
+        return WriteInPlace(path, bytes);
     }
     // An uncommitted QSaveFile discards its temporary file, so an early return leaves no trace.
     if (file.write(bytes) != bytes.size() || !file.commit()) {

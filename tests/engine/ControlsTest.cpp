@@ -1,7 +1,6 @@
 // The control steps, the bar clicks, the home-position marks and the octave toggles.
 #include <QAction>
 
-#include "engine/KeyNames.h"
 #include "support/FormFixture.h"
 #include "ui/SystemColors.h"
 
@@ -12,7 +11,7 @@ class Controls : public FormFixture {
 protected:
     void SetUp() override {
         FormFixture::SetUp();
-        Start();
+        StartActive();
         Clear();
     }
     std::vector<MidiEvent> ResetAndControllers() const {
@@ -26,128 +25,96 @@ protected:
     }
 };
 
-TEST_F(Controls, StepsMoveWithinTheirBoundsAndAlwaysResetSaveAndSend) {
+// A click on each control panel: one step, never past its bound, and the reset, the saved copy and the
+// controllers every time.
+TEST_F(Controls, EachPanelStepsItsValueWithinItsBounds) {
+    using F = std::int32_t TMainForm::*;
     const struct {
-        int tag;
+        int panel;
         std::int32_t before, after;
-        std::int32_t TMainForm::*field;
-        std::int32_t TMainForm::*saved;
-        const char* keyName; // for the Key steps
+        F field, saved;
     } cases[] = {
-        {1, -34, -46, &TMainForm::Key, &TMainForm::SavedKey, "D(-4)"},
-        {1, -35, -35, &TMainForm::Key, &TMainForm::SavedKey, "C#(-3)"},
-        {1, 0, -12, &TMainForm::Key, &TMainForm::SavedKey, "C(-1)"},
-        {3, 27, 39, &TMainForm::Key, &TMainForm::SavedKey, "D#(+3)"},
-        {3, 28, 28, &TMainForm::Key, &TMainForm::SavedKey, "E(+2)"},
-        {2, 38, 39, &TMainForm::Key, &TMainForm::SavedKey, "D#(+3)"},
-        {2, -1, 0, &TMainForm::Key, &TMainForm::SavedKey, "C(0)"},
-        {2, 39, 39, &TMainForm::Key, &TMainForm::SavedKey, "D#(+3)"},
-        {4, -45, -46, &TMainForm::Key, &TMainForm::SavedKey, "D(-4)"},
-        {4, 0, -1, &TMainForm::Key, &TMainForm::SavedKey, "B(-1)"},
-        {4, -46, -46, &TMainForm::Key, &TMainForm::SavedKey, "D(-4)"},
-        {5, 31, 32, &TMainForm::Volume, &TMainForm::SavedVolume, nullptr},
-        {5, 32, 32, &TMainForm::Volume, &TMainForm::SavedVolume, nullptr},
-        {6, 1, 0, &TMainForm::Volume, &TMainForm::SavedVolume, nullptr},
-        {6, 0, 0, &TMainForm::Volume, &TMainForm::SavedVolume, nullptr},
-        {7, 31, 32, &TMainForm::Modulation, &TMainForm::SavedModulation, nullptr},
-        {7, 32, 32, &TMainForm::Modulation, &TMainForm::SavedModulation, nullptr},
-        {8, 1, 0, &TMainForm::Modulation, &TMainForm::SavedModulation, nullptr},
-        {8, 0, 0, &TMainForm::Modulation, &TMainForm::SavedModulation, nullptr},
+        {50, -34, -46, &TMainForm::Key, &TMainForm::SavedKey},
+        {50, -35, -35, &TMainForm::Key, &TMainForm::SavedKey},
+        {52, 27, 39, &TMainForm::Key, &TMainForm::SavedKey},
+        {52, 28, 28, &TMainForm::Key, &TMainForm::SavedKey},
+        {49, 38, 39, &TMainForm::Key, &TMainForm::SavedKey},
+        {49, 39, 39, &TMainForm::Key, &TMainForm::SavedKey},
+        {51, -45, -46, &TMainForm::Key, &TMainForm::SavedKey},
+        {51, -46, -46, &TMainForm::Key, &TMainForm::SavedKey},
+        {53, 31, 32, &TMainForm::Volume, &TMainForm::SavedVolume},
+        {53, 32, 32, &TMainForm::Volume, &TMainForm::SavedVolume},
+        {54, 1, 0, &TMainForm::Volume, &TMainForm::SavedVolume},
+        {54, 0, 0, &TMainForm::Volume, &TMainForm::SavedVolume},
+        {55, 32, 32, &TMainForm::Modulation, &TMainForm::SavedModulation},
+        {56, 1, 0, &TMainForm::Modulation, &TMainForm::SavedModulation},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(testing::Message() << "tag " << c.tag << " from " << c.before);
+        SCOPED_TRACE(testing::Message() << "Panel" << c.panel << " from " << c.before);
         (*form).*c.field = c.before;
         (*form).*c.saved = 5;
-        if (c.keyName)
-            form->KeyPanel->setCaption(QString::fromLatin1(KeyName(c.before)));
         Clear();
-        form->PressAction(c.tag);
+        QTest::mouseClick(form->windowHandle(), Qt::LeftButton, Qt::NoModifier, At(form->Panel(c.panel)));
         EXPECT_EQ((*form).*c.field, c.after);
         EXPECT_EQ((*form).*c.saved, c.after);
         EXPECT_EQ(Events(), ResetAndControllers());
-        if (c.keyName) {
-            EXPECT_EQ(form->KeyPanel->Caption(), QString::fromLatin1(c.keyName));
-            if (c.before != c.after) {
-                EXPECT_EQ(form->KeyProgressBar->Position(), c.after + 46);
-            }
-        }
     }
+    EXPECT_EQ(form->KeyPanel->Caption(), QStringLiteral("D(-4)"));
 }
 
+// "Hm" moves the home-position marks one white key down: the panels of the silent black-row tags.
 TEST_F(Controls, PositionStepsMoveTheMarksAndSendNoControllers) {
-    const QColor face = ButtonFaceColor();
-    form->PressAction(9);
-    EXPECT_EQ(Events(), (std::vector<MidiEvent>{Reset()}));
-    EXPECT_EQ(form->PosShift, 1);
-    EXPECT_EQ(form->SavedPosShift, 1);
-    EXPECT_EQ(form->PosShiftProgressBar->Position(), 1);
-    for (int number : {3, 6, 10, 13, 28, 31, 35}) {
-        EXPECT_EQ(form->Panel(number)->Color(), QColor(Qt::black)) << number;
-        EXPECT_EQ(form->Panel(number)->FontColor(), QColor(Qt::white)) << number;
+    for (int step = 1; step <= 7; ++step) {
+        QTest::mouseClick(form->windowHandle(), Qt::LeftButton, Qt::NoModifier, At(form->Panel(57)));
+        EXPECT_EQ(Events().back(), Reset()) << "no controllers follow the reset";
     }
-    for (int number : {4, 7, 11, 29, 32, 36}) {
-        EXPECT_EQ(form->Panel(number)->Color(), face) << number;
-        EXPECT_EQ(form->Panel(number)->FontColor(), GrayTextColor()) << number;
-    }
-    form->PosShift = 6;
-    form->MarkHomePosition(face);
-    Clear();
-    form->PressAction(9);
     EXPECT_EQ(form->PosShift, 6);
-    EXPECT_EQ(Events(), (std::vector<MidiEvent>{Reset()}));
-    EXPECT_EQ(form->Panel(2)->Color(), face);
+    EXPECT_EQ(form->SavedPosShift, 6);
+    EXPECT_EQ(form->PosShiftProgressBar->Position(), 6);
+    for (int number :
+         {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 26, 27, 28, 29, 30, 31, 32, 33, 34, 35, 36, 37}) {
+        const bool marked =
+            QList<int>{2, 5, 9, 12, 27, 30, 34, 37}.contains(number); // tags 102, 108, 116, ...
+        EXPECT_EQ(form->Panel(number)->Color(), marked ? ButtonFaceColor() : QColor(Qt::black)) << number;
+        EXPECT_EQ(form->Panel(number)->FontColor(), marked ? GrayTextColor() : QColor(Qt::white)) << number;
+    }
 }
 
-TEST_F(Controls, BarClicksToggleBetweenNeutralAndSaved) {
-    form->Volume = 10;
-    form->SavedVolume = 10;
-    form->VolumeProgressBarMouseUp();
-    EXPECT_EQ(form->Volume, 25);
-    EXPECT_EQ(Events(), ResetAndControllers());
-    form->VolumeProgressBarMouseUp();
-    EXPECT_EQ(form->Volume, 10);
-    EXPECT_EQ(form->VolumeProgressBar->Position(), 10);
-
-    form->Key = 5;
-    form->SavedKey = 5;
-    form->KeyProgressBarMouseUp();
-    EXPECT_EQ(form->Key, 0);
-    EXPECT_EQ(form->KeyPanel->Caption(), QStringLiteral("C(0)"));
-    form->KeyProgressBarMouseUp();
-    EXPECT_EQ(form->Key, 5);
-    EXPECT_EQ(form->KeyPanel->Caption(), QStringLiteral("F(0)"));
-    EXPECT_EQ(form->KeyProgressBar->Position(), 51);
-
-    form->Modulation = 0;
-    form->SavedModulation = 9;
-    form->ModulationProgressBarMouseUp();
-    EXPECT_EQ(form->Modulation, 9);
-
-    form->PressAction(9);
-    form->PressAction(9);
-    Clear();
-    form->PosShiftProgressBarMouseUp();
-    EXPECT_EQ(form->PosShift, 0);
-    EXPECT_EQ(Events(), (std::vector<MidiEvent>{Reset()}));
-    EXPECT_EQ(form->Panel(28)->Color(), ButtonFaceColor());
-    EXPECT_EQ(form->Panel(1)->Color(), QColor(Qt::black));
-    form->PosShiftProgressBarMouseUp();
-    EXPECT_EQ(form->PosShift, 2);
+TEST_F(Controls, EachBarClickTogglesItsOwnValueBetweenNeutralAndSaved) {
+    const struct {
+        platform::TProgressBar* TMainForm::*bar;
+        std::int32_t TMainForm::*field;
+        std::int32_t TMainForm::*saved;
+        std::int32_t neutral;
+    } bars[] = {{&TMainForm::VolumeProgressBar, &TMainForm::Volume, &TMainForm::SavedVolume, 25},
+                {&TMainForm::ModulationProgressBar, &TMainForm::Modulation, &TMainForm::SavedModulation, 0},
+                {&TMainForm::KeyProgressBar, &TMainForm::Key, &TMainForm::SavedKey, 0},
+                {&TMainForm::PosShiftProgressBar, &TMainForm::PosShift, &TMainForm::SavedPosShift, 0}};
+    for (const auto& bar : bars) {
+        for (const auto& other : bars)
+            (*form).*other.field = (*form).*other.saved = 3;
+        Clear();
+        QTest::mouseClick(form->windowHandle(), Qt::LeftButton, Qt::NoModifier, At((*form).*bar.bar));
+        for (const auto& other : bars)
+            EXPECT_EQ((*form).*other.field, &other == &bar ? bar.neutral : 3);
+        EXPECT_EQ(Events().front(), Reset());
+        QTest::mouseClick(form->windowHandle(), Qt::RightButton, Qt::NoModifier, At((*form).*bar.bar));
+        EXPECT_EQ((*form).*bar.field, 3);
+        EXPECT_EQ(((*form).*bar.bar)->Position(), bar.field == &TMainForm::Key ? 49 : 3);
+    }
+    EXPECT_EQ(form->KeyPanel->Caption(), QStringLiteral("D#(0)"));
 }
 
-TEST_F(Controls, OctaveTogglesKeepBothMenusAndTheCircleTogether) {
-    form->High2->trigger(); // the Japanese menu's item
-    EXPECT_TRUE(form->High1->isChecked());
-    EXPECT_TRUE(form->High2->isChecked());
+TEST_F(Controls, EachCircleTogglesItsOwnDoublingWithBothMenus) {
+    QTest::mouseClick(form->windowHandle(), Qt::LeftButton, Qt::NoModifier, At(form->HighShape));
+    EXPECT_TRUE(form->High1->isChecked() && form->High2->isChecked());
+    EXPECT_FALSE(form->Low1->isChecked());
     EXPECT_EQ(form->HighShape->BrushColor(), QColor(0, 255, 0));
-    form->HighShapeMouseUp();
+    QTest::mouseClick(form->windowHandle(), Qt::RightButton, Qt::NoModifier, At(form->LowShape));
+    EXPECT_TRUE(form->Low1->isChecked() && form->Low2->isChecked());
+    form->High2->trigger(); // the Japanese menu's item
     EXPECT_FALSE(form->High1->isChecked());
-    EXPECT_FALSE(form->High2->isChecked());
     EXPECT_EQ(form->HighShape->BrushColor(), QColor(0, 128, 0));
-    emit form->Label17->MouseUp(form->Label17, Qt::RightButton, QPoint());
-    EXPECT_TRUE(form->Low1->isChecked());
-    EXPECT_TRUE(form->Low2->isChecked());
-    EXPECT_EQ(form->LowShape->BrushColor(), QColor(0, 255, 0));
     EXPECT_TRUE(Events().empty()) << "the toggles send nothing and reset nothing";
 }
 } // namespace

@@ -1,10 +1,8 @@
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <set>
 #include <utility>
 
-#include <QApplication>
 #include <QImage>
 
 #include "components/Labels/Labels.h"
@@ -80,41 +78,6 @@ TEST_F(Label3DTest, DisabledFaceIsGreyTextAndKeepsItsShadow) {
     EXPECT_TRUE(PixelsOf(kFace).empty());
     EXPECT_EQ(PixelsOf(kGreyText), face);
     EXPECT_EQ(PixelsOf(kShadow), shadow);
-}
-
-class CountingLabel : public TLabel3D {
-public:
-    int paints = 0;
-
-protected:
-    void paintEvent(QPaintEvent* event) override {
-        ++paints;
-        TLabel3D::paintEvent(event);
-    }
-};
-
-TEST(Label3D, SettersRepaintOnlyOnAChange) {
-    CountingLabel label;
-    label.setCaption("Clavito");
-    label.show();
-    const struct {
-        const char* name;
-        std::function<void()> set;
-        bool repaints;
-    } steps[] = {
-        {"same BackColor", [&] { label.setBackColor(Qt::white); }, false},
-        {"same Depth", [&] { label.setDepth(2); }, false},
-        {"same Transparent", [&] { label.setTransparent(true); }, false},
-        {"same caption", [&] { label.setCaption("Clavito"); }, false},
-        {"new Depth", [&] { label.setDepth(-1); }, true},
-    };
-    for (const auto& step : steps) {
-        QApplication::processEvents();
-        label.paints = 0;
-        step.set();
-        QApplication::processEvents();
-        EXPECT_EQ(label.paints > 0, step.repaints) << step.name;
-    }
 }
 
 } // namespace

@@ -6,8 +6,11 @@
 #include <vector>
 
 #include <QFile>
+#include <QKeyEvent>
 #include <QTemporaryDir>
+#include <QTest>
 #include <gtest/gtest.h>
+#include <linux/input-event-codes.h>
 
 #include "midi/Messages.h"
 #include "platform/dialogs/MessageBox.h"
@@ -59,6 +62,33 @@ protected:
         form = std::make_unique<TMainForm>(
             TMainForm::Setup{platform::recordingMidiOpener(log, openCode), IniPath()});
         form->show();
+    }
+
+    // Shows the window and gives it the keyboard, as a user's click on it would.
+    void StartActive() {
+        Start();
+        form->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    }
+
+    // A typing key as the window system delivers it: to the window, known by its XKB keycode (evdev + 8).
+    void Key(QEvent::Type type, int evdev, bool autoRepeat = false) {
+        QKeyEvent event(type, Qt::Key_unknown, Qt::NoModifier, static_cast<quint32>(evdev + 8), 0, 0,
+                        QString(), autoRepeat);
+        QApplication::sendEvent(form->windowHandle(), &event);
+    }
+    void KeyDown(int evdev, bool autoRepeat = false) { Key(QEvent::KeyPress, evdev, autoRepeat); }
+    void KeyUp(int evdev) { Key(QEvent::KeyRelease, evdev); }
+
+    // Mouse buttons on the window, over the middle of a control (moved by offset).
+    QPoint At(QWidget* control, QPoint offset = {}) const {
+        return control->mapTo(form.get(), control->rect().center() + offset);
+    }
+    void Press(QWidget* control, Qt::MouseButton button = Qt::LeftButton) {
+        QTest::mousePress(form->windowHandle(), button, Qt::NoModifier, At(control));
+    }
+    void Release(QWidget* control, Qt::MouseButton button = Qt::LeftButton) {
+        QTest::mouseRelease(form->windowHandle(), button, Qt::NoModifier, At(control));
     }
 
     // Closes the window; the hide sequence runs.

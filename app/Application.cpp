@@ -1,0 +1,21 @@
+#include "app/Application.h"
+
+#include <exception>
+
+#include "platform/dialogs/MessageBox.h"
+#include "platform/keys/VirtualKeys.h"
+
+Application::Application(int& argc, char** argv) : QApplication(argc, argv) {
+    platform::UseDetectableAutoRepeat();
+}
+
+bool Application::notify(QObject* receiver, QEvent* event) {
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (const std::exception& error) {
+        platform::ShowApplicationError(QString::fromLocal8Bit(error.what()));
+    } catch (...) {
+        platform::ShowApplicationError(QStringLiteral("Unknown error"));
+    }
+    return false;
+}
