@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
-# Installs the Debian packages Clavito needs that are missing. Usage: scripts/deps.sh [build|run|test]...
+# Installs the Debian packages Clavito needs that are missing. Usage: scripts/deps.sh [build|run|test|bench]...
 set -euo pipefail
 
 build=(cmake g++ pkg-config make qt6-base-dev librtmidi-dev libfluidsynth-dev libjack-jackd2-dev)
 run=(fluid-soundfont-gm fonts-liberation2 fonts-ipafont-gothic fonts-dejavu-core)
 test=(libgtest-dev libbenchmark-dev xvfb xauth xdotool jackd2 jack-tools x11-utils openbox sox imagemagick
       clang libclang-rt-14-dev timgm6mb-soundfont procps libx11-dev)
+# The peers the benchmarks in bench/ measure against, and what their key-to-sound recorder is built with.
+bench=(jack-keyboard fluidsynth libxtst-dev)
 
 wanted=()
 for set in "${@:-build run}"; do
@@ -13,6 +15,7 @@ for set in "${@:-build run}"; do
     build) wanted+=("${build[@]}") ;;
     run) wanted+=("${run[@]}") ;;
     test) wanted+=("${test[@]}") ;;
+    bench) wanted+=("${bench[@]}") ;;
     *) echo "deps.sh: unknown set '$set'" >&2; exit 2 ;;
     esac
 done
