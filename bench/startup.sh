@@ -43,7 +43,8 @@ measure() {
         "$(median "${ready[@]}")"
 }
 
-clavito() { (cd "$WORK" && exec ./clavito); }
+# Run in the background, the function is a subshell of its own, which exec turns into the program.
+clavito() { cd "$WORK" && exec ./clavito; }
 
 install_clavito <<<"$(printf '[MIDI]\nOutput=jack\n')"
 measure "Clavito, Output=jack" '^Clavito$' '' clavito

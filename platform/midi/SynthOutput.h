@@ -46,6 +46,8 @@ public:
     // Blocks until the worker has played everything handed to it so far; true when the SoundFont loaded and
     // the audio runs.
     bool waitUntilIdle();
+    // The synthesizer, for reading its state back.
+    fluid_synth_t* synth() const { return synth_.get(); }
 
 private:
     struct Job {
