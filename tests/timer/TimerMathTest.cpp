@@ -1,4 +1,4 @@
-// The timer's pure rules: clock comparisons across the wrap, counting, ticks, the stop test, and the
+// The timer's pure rules: clock comparisons across the wrap, counting, the stop test, and the
 // rebasing of the count when the direction changes.
 #include <climits>
 
@@ -40,17 +40,6 @@ TEST(TimerMath, ElapsedCountsUpOrDownFromItsBase) {
     for (const auto& c : cases)
         EXPECT_EQ(CountedElapsed(c.countDown, c.startElapsed, c.startTime, c.reading), c.elapsed)
             << c.countDown << " " << c.startElapsed << " " << c.startTime << " " << c.reading;
-}
-
-TEST(TimerMath, TicksTruncateTowardZero) {
-    constexpr struct {
-        std::int32_t elapsed;
-        std::uint16_t interval;
-        std::int32_t ticks;
-    } cases[] = {{250, 100, 2}, {-250, 100, -2}, {99, 100, 0},          {-99, 100, 0},
-                 {100, 100, 1}, {5, 0, 0},       {INT_MIN, 1, INT_MIN}, {INT_MIN, 65535, -32768}};
-    for (const auto& c : cases)
-        EXPECT_EQ(TicksOf(c.elapsed, c.interval), c.ticks) << c.elapsed << " / " << c.interval;
 }
 
 TEST(TimerMath, StopRules) {
