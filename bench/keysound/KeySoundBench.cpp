@@ -5,8 +5,8 @@
 // Usage: keysound_bench <jack output port> [presses] [key name]
 // Times are JACK's microsecond clock: the press just before XTest sends it; the sound when the cycle that
 // brings the first sample whose magnitude passes kLoud reaches this input, plus that sample's offset in the
-// cycle. (The dummy driver's frame-time estimate drifts by tens of milliseconds, so it is not used.) Each press waits for silence first, so a release tail is
-// never taken for the next onset.
+// cycle. (The dummy driver's frame-time estimate drifts by tens of milliseconds, so it is not used.) Each
+// press waits for silence first, so a release tail is never taken for the next onset.
 #include <X11/Xlib.h>
 #include <X11/extensions/XTest.h>
 #include <jack/jack.h>
@@ -100,8 +100,8 @@ int main(int argc, char** argv) {
     }
     std::vector<double> latencies;
     for (int press = -kWarmUp; press < presses; ++press) {
-        const bool quiet = WaitFor(
-            [&] { return jack_get_time() - recorder.lastLoud > kQuietBeforePressUs; }, std::chrono::seconds(5));
+        const bool quiet = WaitFor([&] { return jack_get_time() - recorder.lastLoud > kQuietBeforePressUs; },
+                                   std::chrono::seconds(5));
         recorder.onset = 0;
         recorder.armed = true;
         const jack_time_t pressed = jack_get_time();
