@@ -56,11 +56,13 @@ int render(void* data, int length, int effectCount, float* effects[], int output
 
 struct StartedAudio {
     bool started = false;
-    FluidDriverPtr driver; // null for a driver without callbacks, which starts after the load
+    FluidDriverPtr driver; // null for a driver that the worker starts after the load
 };
 
-// Starts the named driver on the renderer. A driver without callbacks (the file driver) is only tried on
-// the bare synthesizer for a moment, and audio.driver is left naming it for the output to start it again.
+// Starts the named driver on the renderer, and leaves audio.driver naming it for the worker where it starts
+// later. JACK: a running server is all the open has to know (FluidSynth's driver would start a server where
+// none runs, hence the probe); the driver's own client, as slow to open as the probe's, starts on the
+// worker. A driver without callbacks (the file driver) is only tried on the bare synthesizer for a moment.
 StartedAudio startDriver(const FluidSynthApi& fluid, fluid_settings_t* settings, SynthRenderer& renderer,
                          const std::string& name) {
     if (name == "jack" && !jackServerRunning()) {
@@ -68,6 +70,9 @@ StartedAudio startDriver(const FluidSynthApi& fluid, fluid_settings_t* settings,
     }
     if (fluid.fluid_settings_setstr(settings, "audio.driver", name.c_str()) != FLUID_OK) {
         return {};
+    }
+    if (name == "jack") {
+        return {true, nullptr};
     }
     FluidDriverPtr driver{fluid.new_fluid_audio_driver2(settings, &render, &renderer)};
     if (driver) {

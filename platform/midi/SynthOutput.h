@@ -30,7 +30,8 @@ struct SynthRenderer {
 class SynthOutput : public MidiOutput {
 public:
     // Starts the worker, which loads soundFontPath at once. driver is the running audio driver, or null for
-    // a driver that cannot render through a callback (the file driver): that one starts after the load.
+    // one the worker starts after the load (JACK's, and the file driver, which cannot render through a
+    // callback).
     SynthOutput(FluidSettingsPtr settings, FluidSynthPtr synth, std::unique_ptr<SynthRenderer> renderer,
                 FluidDriverPtr driver, std::string soundFontPath);
     ~SynthOutput() override;
