@@ -13,8 +13,7 @@ AudioFile=$WORK/out.wav
 INI
 start_clavito
 wait_for_main_window
-window=$(main_window)
-xdotool windowfocus --sync "$window"
+xdotool windowfocus --sync "$(main_window)"
 wait_for 20 test -s "$WORK/out.wav" || fail "no audio file"
 sleep 1
 xdotool keydown z

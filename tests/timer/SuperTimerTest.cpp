@@ -1,9 +1,8 @@
 // Whole timers on the real clock and the real UI thread: handlers that switch timers, ticks inside a nested
 // event loop, and no tick once disabled or destroyed.
-#include <algorithm>
 #include <memory>
+#include <string>
 #include <thread>
-#include <vector>
 
 #include <QMenu>
 #include <QTest>
@@ -16,6 +15,8 @@ namespace {
 
 using namespace std::chrono_literals;
 
+// The auto-repeat hand-over: the delay's handler disables it and enables the repeat; the delay's stop test
+// still runs after its handler.
 TEST(SuperTimer, HandlerDisablesItsTimerAndEnablesAnother) {
     const Watchdog watchdog("hand-over between timers");
     TSuperTimer delay;
@@ -23,23 +24,18 @@ TEST(SuperTimer, HandlerDisablesItsTimerAndEnablesAnother) {
     delay.setInterval(40);
     delay.setStopTicks(1);
     repeat.setInterval(10);
-    std::vector<char> order;
+    std::string order;
     delay.OnTimer = [&](TSuperTimer*) {
-        order.push_back('d');
+        order += 'd';
         delay.setEnabled(false);
         repeat.setEnabled(true);
     };
-    delay.OnStop = [&](TSuperTimer*) { order.push_back('s'); };
-    repeat.OnTimer = [&](TSuperTimer* sender) {
-        order.push_back('r');
-        if (std::count(order.begin(), order.end(), 'r') == 2)
-            sender->setEnabled(false);
-    };
+    delay.OnStop = [&](TSuperTimer*) { order += 's'; };
+    repeat.OnTimer = [&](TSuperTimer* sender) { sender->setEnabled((order += 'r') != "dsrr"); };
     delay.setEnabled(true);
     ASSERT_TRUE(QTest::qWaitFor([&] { return order.size() == 4; }));
     QTest::qWait(100);
-    // The stop test of the delay's tick still runs after its handler disabled it.
-    EXPECT_EQ(order, (std::vector<char>{'d', 's', 'r', 'r'}));
+    EXPECT_EQ(order, "dsrr");
 }
 
 TEST(SuperTimer, NoTickRunsOnceDisabled) {
