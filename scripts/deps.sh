@@ -1,14 +1,16 @@
 #!/usr/bin/env bash
 # Installs the Debian packages Clavito needs that are missing.
-# Usage: scripts/deps.sh [build|run|test|package]...
+# Usage: scripts/deps.sh [build|run|test|package|bench]...
 set -euo pipefail
 
 build=(cmake g++ pkg-config make qt6-base-dev librtmidi-dev libfluidsynth-dev libjack-jackd2-dev libx11-dev)
 run=(fluid-soundfont-gm fonts-liberation2 fonts-ipafont-gothic fonts-dejavu-core)
 test=(libgtest-dev libbenchmark-dev xvfb xauth xdotool jackd2 jack-tools x11-utils openbox sox imagemagick
       clang libclang-rt-14-dev timgm6mb-soundfont procps x11-xserver-utils xclip desktop-file-utils appstream
-      pipewire pipewire-pulse wireplumber pipewire-jack pulseaudio-utils dbus)
+      pipewire pipewire-pulse wireplumber pipewire-jack pulseaudio-utils dbus libxtst-dev)
 package=(dpkg-dev file)
+# The peers the benchmarks in bench/ measure against.
+bench=(jack-keyboard fluidsynth)
 
 wanted=()
 for set in "${@:-build run}"; do
@@ -17,6 +19,7 @@ for set in "${@:-build run}"; do
     run) wanted+=("${run[@]}") ;;
     test) wanted+=("${test[@]}") ;;
     package) wanted+=("${package[@]}") ;;
+    bench) wanted+=("${bench[@]}") ;;
     *) echo "deps.sh: unknown set '$set'" >&2; exit 2 ;;
     esac
 done

@@ -10,6 +10,8 @@ TMainForm::TMainForm() : TMainForm(Setup{}) {}
 TMainForm::TMainForm(Setup setup)
     : setup_(std::move(setup)),
       settingsPath_(setup_.settingsPath.isEmpty() ? DefaultSettingsPath() : setup_.settingsPath) {
+    // The port opens while the window is built; the show sequence waits for the result at its first step.
+    MidiOut.BeginOpen(setup_.midiOpener, settingsPath_);
     setWindowTitle(QStringLiteral("Clavito"));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);

@@ -6,12 +6,14 @@
 
 #include "components/SuperTimer/TimerClock.h"
 
-// The worker sleeps until this many milliseconds before a tick is due and polls the clock for the rest.
-inline constexpr std::uint16_t PollingWindowMs = 50;
+// After every tick the worker rests for the interval less this many milliseconds, however long the tick ran,
+// before it waits for the next due time; so a slow handler puts the next tick about
+// max(Interval, d + Interval - 50) after it.
+inline constexpr std::uint16_t RestMarginMs = 50;
 
-// How long the worker sleeps before it starts polling for a tick of this interval.
-constexpr std::uint16_t SleepBeforePolling(std::uint16_t interval) {
-    return interval > PollingWindowMs ? static_cast<std::uint16_t>(interval - PollingWindowMs) : 0;
+// How long the worker rests after a tick of this interval.
+constexpr std::uint16_t RestAfterTick(std::uint16_t interval) {
+    return interval > RestMarginMs ? static_cast<std::uint16_t>(interval - RestMarginMs) : 0;
 }
 
 // Elapsed at reading, counted up or down from the base (startElapsed at startTime). The sum is taken modulo

@@ -77,9 +77,9 @@ std::optional<std::uint32_t> TTimerShared::AwaitEnabled() {
     return epoch_.load();
 }
 
-bool TTimerShared::SleepWithin(std::uint32_t epoch, std::chrono::milliseconds span) {
+bool TTimerShared::SleepUntil(std::uint32_t epoch, std::chrono::steady_clock::time_point deadline) {
     std::unique_lock lock(mutex_);
-    return !changed_.wait_for(lock, span, [this, epoch] { return !IsCurrent(epoch); });
+    return !changed_.wait_until(lock, deadline, [this, epoch] { return !IsCurrent(epoch); });
 }
 
 void TTimerShared::HandOverTick(std::uint32_t epoch, std::uint32_t reading) {

@@ -53,7 +53,8 @@ public:
     // Worker thread.
     void WorkerStarted(pid_t tid);
     std::optional<std::uint32_t> AwaitEnabled();
-    bool SleepWithin(std::uint32_t epoch, std::chrono::milliseconds span);
+    // Sleeps to deadline; false, at once, when the epoch ends first.
+    bool SleepUntil(std::uint32_t epoch, std::chrono::steady_clock::time_point deadline);
     bool IsCurrent(std::uint32_t epoch) const { return epoch_ == epoch; }
     void HandOverTick(std::uint32_t epoch, std::uint32_t reading);
 

@@ -2,6 +2,12 @@
 
 namespace platform {
 
+void MidiOut::BeginOpen(const MidiOpener& opener, const QString& settingsPath) {
+    if (opener && !output_ && !opening_.valid()) {
+        opening_ = std::async(std::launch::async, opener, settingsPath);
+    }
+}
+
 // A second open while an output is held fails like a device in use and keeps the open output.
 std::uint32_t MidiOut::Open(const MidiOpener& opener, const QString& settingsPath) {
     if (output_) {
@@ -10,7 +16,7 @@ std::uint32_t MidiOut::Open(const MidiOpener& opener, const QString& settingsPat
     if (!opener) {
         return MMSYSERR_ERROR;
     }
-    MidiOpenResult result = opener(settingsPath);
+    MidiOpenResult result = opening_.valid() ? opening_.get() : opener(settingsPath);
     if (result.code != MMSYSERR_NOERROR) {
         return result.code;
     }

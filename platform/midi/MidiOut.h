@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <future>
 #include <memory>
 #include <vector>
 
@@ -44,6 +45,9 @@ MidiOpenResult openMidiMapper(const QString& settingsPath);
 // The port handle the main window keeps. Owns the output it opened; Close() releases it.
 class MidiOut {
 public:
+    // Starts the open on a thread of its own, so that a JACK client or the synthesizer's audio comes up
+    // while the window is being built; the next Open waits for that open's result instead of opening.
+    void BeginOpen(const MidiOpener& opener, const QString& settingsPath);
     std::uint32_t Open(const MidiOpener& opener, const QString& settingsPath);
     void ShortMsg(std::uint32_t msg);
     void Reset();
@@ -51,6 +55,7 @@ public:
     bool isOpen() const { return output_ != nullptr; }
 
 private:
+    std::future<MidiOpenResult> opening_;
     std::unique_ptr<MidiOutput> output_;
 };
 

@@ -4,6 +4,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include "platform/midi/FluidSynthLibrary.h"
+
 namespace platform {
 
 namespace {
@@ -24,12 +26,9 @@ QString defaultSoundFont() {
 }
 
 bool isSoundFontFile(const QString& path) {
-    QFile file(path);
-    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly)) {
-        return false;
-    }
-    const QByteArray head = file.read(12);
-    return head.size() == 12 && head.startsWith("RIFF") && head.mid(8, 4) == "sfbk";
+    const FluidSynthApi* fluid = fluidSynth();
+    return fluid != nullptr && QFileInfo(path).isFile() &&
+           fluid->fluid_is_soundfont(QFile::encodeName(path).constData()) != 0;
 }
 
 } // namespace platform

@@ -9,8 +9,8 @@ namespace platform {
 // there by name; empty when there is none.
 QString defaultSoundFont();
 
-// Whether the file starts like a SoundFont 2: a RIFF chunk of form type "sfbk". A cheap check made before
-// the real load, which runs in the background.
+// Whether FluidSynth takes the file for a SoundFont (false too when FluidSynth is not installed). A cheap
+// check of the file's head, made before the real load, which runs in the background.
 bool isSoundFontFile(const QString& path);
 
 } // namespace platform

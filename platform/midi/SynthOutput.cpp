@@ -20,57 +20,80 @@ constexpr std::array<const char*, 3> kDefaultAudioDrivers = {"pulseaudio", "alsa
 constexpr int kPeriodSize = 128;
 constexpr int kPeriods = 2;
 
-// Sample loading stays eager (synth.dynamic-sample-loading off): the whole load runs on the worker, and no
-// later Program Change has to read samples from disk on the UI thread.
-FluidSettingsPtr makeSettings(const MidiSettings& settings) {
-    FluidSettingsPtr fluid{new_fluid_settings()};
-    if (fluid) {
-        fluid_settings_setint(fluid.get(), "synth.dynamic-sample-loading", 0);
-        fluid_settings_setint(fluid.get(), "audio.period-size", kPeriodSize);
-        fluid_settings_setint(fluid.get(), "audio.periods", kPeriods);
+// With dynamic sample loading only the samples of the presets selected on some channel stay in memory
+// (FluidR3_GM: 148 MB on disk, a few MB per preset).
+FluidSettingsPtr makeSettings(const FluidSynthApi& fluid, const MidiSettings& settings) {
+    FluidSettingsPtr made{fluid.new_fluid_settings()};
+    if (made) {
+        fluid_settings_t* s = made.get();
+        fluid.fluid_settings_setint(s, "synth.dynamic-sample-loading", 1);
+        fluid.fluid_settings_setint(s, "audio.period-size", kPeriodSize);
+        fluid.fluid_settings_setint(s, "audio.periods", kPeriods);
         // On JACK the synthesizer wires itself to the system's playback ports; unwired it would be silent.
-        fluid_settings_setint(fluid.get(), "audio.jack.autoconnect", 1);
+        fluid.fluid_settings_setstr(s, "audio.jack.id", "Clavito");
+        fluid.fluid_settings_setint(s, "audio.jack.autoconnect", 1);
         if (!settings.audioFile.isEmpty()) {
-            fluid_settings_setstr(fluid.get(), "audio.file.name",
-                                  QFile::encodeName(settings.audioFile).constData());
+            fluid.fluid_settings_setstr(s, "audio.file.name",
+                                        QFile::encodeName(settings.audioFile).constData());
         }
     }
-    return fluid;
+    return made;
 }
 
-int renderSilence(void*, int length, int effectCount, float* effects[], int outputCount, float* outputs[]) {
+int render(void* data, int length, int effectCount, float* effects[], int outputCount, float* outputs[]) {
     for (int i = 0; i < effectCount; ++i) {
         std::fill_n(effects[i], length, 0.0f);
     }
     for (int i = 0; i < outputCount; ++i) {
         std::fill_n(outputs[i], length, 0.0f);
     }
-    return FLUID_OK;
+    const auto* renderer = static_cast<const SynthRenderer*>(data);
+    if (!renderer->loaded.load(std::memory_order_acquire)) {
+        return FLUID_OK;
+    }
+    return fluidSynth()->fluid_synth_process(renderer->synth, length, effectCount, effects, outputCount,
+                                             outputs);
 }
 
-// Whether the driver starts, asked with a driver that plays silence where it can, since the synthesizer has
-// no SoundFont yet. A driver without callbacks (the file driver) renders the bare synthesizer for the moment
-// of the probe.
-bool probeDriver(fluid_settings_t* settings, fluid_synth_t* synth, const std::string& name) {
+struct StartedAudio {
+    bool started = false;
+    FluidDriverPtr driver; // null for a driver that the worker starts after the load
+};
+
+// Starts the named driver on the renderer, and leaves audio.driver naming it for the worker where it starts
+// later. JACK: a running server is all the open has to know (FluidSynth's driver would start a server where
+// none runs, hence the probe); the driver's own client, as slow to open as the probe's, starts on the
+// worker. A driver without callbacks (the file driver) is only tried on the bare synthesizer for a moment.
+StartedAudio startDriver(const FluidSynthApi& fluid, fluid_settings_t* settings, SynthRenderer& renderer,
+                         const std::string& name) {
     if (name == "jack" && !jackServerRunning()) {
-        return false;
+        return {};
     }
-    if (fluid_settings_setstr(settings, "audio.driver", name.c_str()) != FLUID_OK) {
-        return false;
+    if (fluid.fluid_settings_setstr(settings, "audio.driver", name.c_str()) != FLUID_OK) {
+        return {};
     }
-    FluidDriverPtr driver{new_fluid_audio_driver2(settings, &renderSilence, nullptr)};
-    if (!driver) {
-        driver.reset(new_fluid_audio_driver(settings, synth));
+    if (name == "jack") {
+        return {true, nullptr};
     }
-    return driver != nullptr;
+    FluidDriverPtr driver{fluid.new_fluid_audio_driver2(settings, &render, &renderer)};
+    if (driver) {
+        return {true, std::move(driver)};
+    }
+    const FluidDriverPtr probe{fluid.new_fluid_audio_driver(settings, renderer.synth)};
+    return {probe != nullptr, nullptr};
 }
 
-bool probeAudio(fluid_settings_t* settings, fluid_synth_t* synth, const QString& audioDriver) {
+StartedAudio startAudio(const FluidSynthApi& fluid, fluid_settings_t* settings, SynthRenderer& renderer,
+                        const QString& audioDriver) {
     if (!audioDriver.isEmpty()) {
-        return probeDriver(settings, synth, audioDriver.toStdString());
+        return startDriver(fluid, settings, renderer, audioDriver.toStdString());
     }
-    return std::any_of(kDefaultAudioDrivers.begin(), kDefaultAudioDrivers.end(),
-                       [&](const char* name) { return probeDriver(settings, synth, name); });
+    for (const char* name : kDefaultAudioDrivers) {
+        if (StartedAudio audio = startDriver(fluid, settings, renderer, name); audio.started) {
+            return audio;
+        }
+    }
+    return {};
 }
 
 } // namespace
@@ -80,90 +103,116 @@ MidiOpenResult openSynthOutput(const MidiSettings& settings) {
     if (soundFont.isEmpty() || !isSoundFontFile(soundFont)) {
         return {MIDIERR_NOMAP, nullptr};
     }
-    FluidSettingsPtr fluid = makeSettings(settings);
-    FluidSynthPtr synth{fluid ? new_fluid_synth(fluid.get()) : nullptr};
+    const FluidSynthApi& fluid = *fluidSynth(); // isSoundFontFile loaded it
+    FluidSettingsPtr fluidSettings = makeSettings(fluid, settings);
+    FluidSynthPtr synth{fluidSettings ? fluid.new_fluid_synth(fluidSettings.get()) : nullptr};
     if (!synth) {
         return {MMSYSERR_ERROR, nullptr};
     }
-    // The probe leaves audio.driver set to the driver that started, for the output to start it again.
-    if (!probeAudio(fluid.get(), synth.get(), settings.audioDriver)) {
+    auto renderer = std::make_unique<SynthRenderer>();
+    renderer->synth = synth.get();
+    StartedAudio audio = startAudio(fluid, fluidSettings.get(), *renderer, settings.audioDriver);
+    if (!audio.started) {
         return {MIDIERR_NODEVICE, nullptr};
     }
-    return {MMSYSERR_NOERROR, std::make_unique<SynthOutput>(std::move(fluid), std::move(synth),
+    return {MMSYSERR_NOERROR, std::make_unique<SynthOutput>(std::move(fluidSettings), std::move(synth),
+                                                            std::move(renderer), std::move(audio.driver),
                                                             QFile::encodeName(soundFont).toStdString())};
 }
 
-SynthOutput::SynthOutput(FluidSettingsPtr settings, FluidSynthPtr synth, std::string soundFontPath)
-    : settings_(std::move(settings)), synth_(std::move(synth)),
-      loader_([this, path = std::move(soundFontPath)] { load(path); }) {}
+SynthOutput::SynthOutput(FluidSettingsPtr settings, FluidSynthPtr synth,
+                         std::unique_ptr<SynthRenderer> renderer, FluidDriverPtr driver,
+                         std::string soundFontPath)
+    : settings_(std::move(settings)), synth_(std::move(synth)), renderer_(std::move(renderer)),
+      driver_(std::move(driver)), soundFontPath_(std::move(soundFontPath)), jobs_{{Job::Load}},
+      worker_([this] { work(); }) {}
 
 SynthOutput::~SynthOutput() {
-    loader_.join();
+    {
+        std::lock_guard lock(mutex_);
+        stopping_ = true;
+    }
+    changed_.notify_all();
+    worker_.join();
 }
 
 void SynthOutput::send(std::uint32_t msg) {
-    submit({false, msg});
+    const auto message = decodeShortMessage(msg);
+    submit({Job::Message, msg}, message && message->kind() == kProgramChange);
 }
 
 void SynthOutput::reset() {
-    submit({true, 0});
+    submit({Job::Reset}, false);
 }
 
-bool SynthOutput::waitUntilLoaded() {
+bool SynthOutput::waitUntilIdle() {
     std::unique_lock lock(mutex_);
-    loadEnded_.wait(lock, [this] { return load_ != Load::Running; });
-    return load_ == Load::Done;
+    changed_.wait(lock, [this] { return jobs_.empty(); });
+    return !failed_;
 }
 
-bool SynthOutput::start(const std::string& path) {
+void SynthOutput::submit(const Job& job, bool toWorker) {
+    std::lock_guard lock(mutex_);
+    if (failed_) {
+        return;
+    }
+    if (jobs_.empty() && !toWorker) {
+        perform(job);
+        return;
+    }
+    jobs_.push_back(job);
+    changed_.notify_all();
+}
+
+void SynthOutput::work() {
+    std::unique_lock lock(mutex_);
+    for (;;) {
+        changed_.wait(lock, [this] { return stopping_ || !jobs_.empty(); });
+        if (stopping_) {
+            return;
+        }
+        const Job job = jobs_.front();
+        lock.unlock();
+        const bool done = job.kind != Job::Load || load();
+        if (job.kind != Job::Load) {
+            perform(job);
+        }
+        lock.lock();
+        jobs_.pop_front();
+        if (!done) {
+            failed_ = true;
+            jobs_.clear();
+        }
+        changed_.notify_all();
+    }
+}
+
+bool SynthOutput::load() {
+    const FluidSynthApi& fluid = *fluidSynth();
     // reset_presets = 1 selects the new presets on every channel; nothing has been played before this.
-    if (fluid_synth_sfload(synth_.get(), path.c_str(), 1) == FLUID_FAILED) {
-        std::cerr << "Clavito: the SoundFont " << path << " did not load; the synthesizer stays silent\n";
+    if (fluid.fluid_synth_sfload(synth_.get(), soundFontPath_.c_str(), 1) == FLUID_FAILED) {
+        std::cerr << "Clavito: the SoundFont " << soundFontPath_
+                  << " did not load; the synthesizer stays silent\n";
         return false;
     }
-    driver_.reset(new_fluid_audio_driver(settings_.get(), synth_.get()));
+    renderer_->loaded.store(true, std::memory_order_release);
     if (!driver_) {
-        std::cerr
-            << "Clavito: the synthesizer's audio output stopped working; the synthesizer stays silent\n";
-        return false;
+        driver_.reset(fluid.new_fluid_audio_driver(settings_.get(), synth_.get()));
+        if (!driver_) {
+            std::cerr
+                << "Clavito: the synthesizer's audio output stopped working; the synthesizer stays silent\n";
+            return false;
+        }
     }
     return true;
 }
 
-void SynthOutput::load(const std::string& path) {
-    const bool loaded = start(path);
-    {
-        std::lock_guard lock(mutex_);
-        if (loaded) {
-            for (const Pending& event : pending_) {
-                perform(event);
-            }
-        }
-        pending_.clear();
-        load_ = loaded ? Load::Done : Load::Failed;
-    }
-    loadEnded_.notify_all();
-}
-
-void SynthOutput::submit(const Pending& event) {
-    std::lock_guard lock(mutex_);
-    if (load_ == Load::Running) {
-        pending_.push_back(event);
-    } else if (load_ == Load::Done) {
-        perform(event);
-    }
-}
-
-void SynthOutput::perform(const Pending& event) {
-    if (event.reset) {
-        silence();
+void SynthOutput::perform(const Job& job) {
+    if (job.kind == Job::Reset) {
+        fluidSynth()->fluid_synth_all_notes_off(synth_.get(), -1);
     } else {
-        play(event.msg);
+        play(job.msg);
     }
-}
-
-void SynthOutput::silence() {
-    fluid_synth_all_notes_off(synth_.get(), -1);
 }
 
 void SynthOutput::play(std::uint32_t msg) {
@@ -171,6 +220,7 @@ void SynthOutput::play(std::uint32_t msg) {
     if (!message) {
         return;
     }
+    const FluidSynthApi& fluid = *fluidSynth();
     fluid_synth_t* synth = synth_.get();
     const int channel = message->channel();
     const int data1 = message->data1();
@@ -178,27 +228,27 @@ void SynthOutput::play(std::uint32_t msg) {
     switch (message->kind()) {
     case kNoteOn:
         if (data2 > 0) {
-            fluid_synth_noteon(synth, channel, data1, data2);
+            fluid.fluid_synth_noteon(synth, channel, data1, data2);
             break;
         }
         [[fallthrough]];
     case kNoteOff:
-        fluid_synth_noteoff(synth, channel, data1);
+        fluid.fluid_synth_noteoff(synth, channel, data1);
         break;
     case kKeyPressure:
-        fluid_synth_key_pressure(synth, channel, data1, data2);
+        fluid.fluid_synth_key_pressure(synth, channel, data1, data2);
         break;
     case kControlChange:
-        fluid_synth_cc(synth, channel, data1, data2);
+        fluid.fluid_synth_cc(synth, channel, data1, data2);
         break;
     case kProgramChange:
-        fluid_synth_program_change(synth, channel, data1);
+        fluid.fluid_synth_program_change(synth, channel, data1);
         break;
     case kChannelPressure:
-        fluid_synth_channel_pressure(synth, channel, data1);
+        fluid.fluid_synth_channel_pressure(synth, channel, data1);
         break;
     case kPitchBend:
-        fluid_synth_pitch_bend(synth, channel, data1 | data2 << 7);
+        fluid.fluid_synth_pitch_bend(synth, channel, data1 | data2 << 7);
         break;
     default:
         break;

@@ -1,75 +1,80 @@
 #pragma once
 // The built-in synthesizer: FluidSynth playing a SoundFont through one of its audio drivers.
 
+#include <atomic>
 #include <condition_variable>
+#include <deque>
 #include <memory>
 #include <mutex>
 #include <string>
 #include <thread>
-#include <vector>
 
-#include <fluidsynth.h>
-
+#include "platform/midi/FluidSynthLibrary.h"
 #include "platform/midi/MidiOut.h"
 #include "platform/midi/MidiSettings.h"
 
 namespace platform {
 
-// Checks the SoundFont (MIDIERR_NOMAP when it is missing or not a SoundFont), creates the synthesizer and
-// makes sure its audio starts (MIDIERR_NODEVICE when no driver starts). The SoundFont itself loads in the
-// background.
+// Checks the SoundFont (MIDIERR_NOMAP when it is missing or not a SoundFont, or FluidSynth is not
+// installed), creates the synthesizer and starts its audio (MIDIERR_NODEVICE when no driver starts). The
+// SoundFont itself loads in the background.
 MidiOpenResult openSynthOutput(const MidiSettings& settings);
 
-struct FluidDeleter {
-    void operator()(fluid_settings_t* settings) const { delete_fluid_settings(settings); }
-    void operator()(fluid_synth_t* synth) const { delete_fluid_synth(synth); }
-    void operator()(fluid_audio_driver_t* driver) const { delete_fluid_audio_driver(driver); }
+// What the audio driver renders: silence until the SoundFont is in (a synthesizer rendered earlier can put
+// out full-scale noise), the synthesizer from then on.
+struct SynthRenderer {
+    fluid_synth_t* synth = nullptr;
+    std::atomic<bool> loaded{false};
 };
-using FluidSettingsPtr = std::unique_ptr<fluid_settings_t, FluidDeleter>;
-using FluidSynthPtr = std::unique_ptr<fluid_synth_t, FluidDeleter>;
-using FluidDriverPtr = std::unique_ptr<fluid_audio_driver_t, FluidDeleter>;
 
 class SynthOutput : public MidiOutput {
 public:
-    // Starts loading soundFontPath on a worker thread at once; the audio driver named in settings starts
-    // when the load is done. A synthesizer rendered before its SoundFont is in can put out full-scale noise
-    // instead of silence, so nothing may play it earlier.
-    SynthOutput(FluidSettingsPtr settings, FluidSynthPtr synth, std::string soundFontPath);
+    // Starts the worker, which loads soundFontPath at once. driver is the running audio driver, or null for
+    // one the worker starts after the load (JACK's, and the file driver, which cannot render through a
+    // callback).
+    SynthOutput(FluidSettingsPtr settings, FluidSynthPtr synth, std::unique_ptr<SynthRenderer> renderer,
+                FluidDriverPtr driver, std::string soundFontPath);
     ~SynthOutput() override;
 
-    // Until the SoundFont is loaded, messages and resets wait in a queue and are played in order once it is
-    // (FluidSynth holds its lock for the whole load, so calling it meanwhile would stall the caller).
+    // Plays the message at once while the worker is idle. Program Changes, which read the new preset's
+    // samples from disk, go to the worker, and so does everything after them until it has caught up, so
+    // that messages keep their order and the caller never waits for a disk read (FluidSynth holds its lock
+    // for the whole read). Until the SoundFont is in, everything waits on the worker likewise.
     void send(std::uint32_t msg) override;
     // Releases every sounding note on all channels; programs and controllers stay as they are.
     void reset() override;
 
-    // Blocks until the load has ended; true when the SoundFont loaded and the audio started.
-    bool waitUntilLoaded();
+    // Blocks until the worker has played everything handed to it so far; true when the SoundFont loaded and
+    // the audio runs.
+    bool waitUntilIdle();
+    // The synthesizer, for reading its state back.
+    fluid_synth_t* synth() const { return synth_.get(); }
 
 private:
-    enum class Load { Running, Done, Failed };
-    struct Pending {
-        bool reset = false;
+    struct Job {
+        enum Kind { Load, Reset, Message } kind;
         std::uint32_t msg = 0;
     };
 
-    void load(const std::string& path);
-    bool start(const std::string& path);
+    void work();
+    bool load();
+    void perform(const Job& job);
+    void submit(const Job& job, bool toWorker);
     void play(std::uint32_t msg);
-    void silence();
-    void perform(const Pending& event);
-    void submit(const Pending& event);
 
-    // Declared in the order of creation, so that the members die audio driver first, then synthesizer,
-    // then settings; the destructor joins the loader, which creates the driver, before any of them.
+    // Declared in the order of creation, so that the members die audio driver first, then renderer,
+    // synthesizer and settings; the destructor stops the worker, which may create the driver, before any.
     FluidSettingsPtr settings_;
     FluidSynthPtr synth_;
+    std::unique_ptr<SynthRenderer> renderer_;
     FluidDriverPtr driver_;
+    const std::string soundFontPath_;
     std::mutex mutex_;
-    std::condition_variable loadEnded_;
-    Load load_ = Load::Running;
-    std::vector<Pending> pending_;
-    std::thread loader_;
+    std::condition_variable changed_;
+    std::deque<Job> jobs_; // the front one is being performed by the worker
+    bool failed_ = false;
+    bool stopping_ = false;
+    std::thread worker_;
 };
 
 } // namespace platform

@@ -1,7 +1,6 @@
 // Whole timers on a clock the test moves by hand, so that every tick's reading, and with it Elapsed, comes
 // out exact: when ticks come, and when the timer stops itself.
 #include <optional>
-#include <ostream>
 #include <vector>
 
 #include <QTest>
@@ -26,16 +25,26 @@ struct Script {
     void (*setup)(TSuperTimer&);
     std::vector<Step> steps;
     int stops;
-    std::uint32_t firstHandlerEndsAt = 0; // a handler that takes this long holds the next tick back
+    void (*firstTick)(TSuperTimer&) = nullptr; // what the first tick's handler does besides recording
 };
 
 const Script scripts[] = {
     {"FirstTickNotEarly", [](TSuperTimer&) {}, {{1039, quiet}, {1040, 40}, {1079, quiet}, {1080, 80}}, 0},
-    {"SlowHandlerCausesNoBurst",
+    // The handler runs until the next tick is due; that tick must neither start inside it nor come twice.
+    {"SlowHandlerCausesNoBurstNorOverlap",
      [](TSuperTimer&) {},
      {{1040, 40}, {1500, 500}, {1539, quiet}, {1540, 540}, {1579, quiet}},
      0,
-     1500},
+     [](TSuperTimer&) {
+         fakeclock::Now = 1500;
+         QTest::qWait(60);
+     }},
+    // Switching direction while running continues from the present count.
+    {"CountDownSwitchedWhileRunning",
+     [](TSuperTimer&) {},
+     {{1040, 40}, {1080, 0}, {2000, quiet}},
+     1,
+     [](TSuperTimer& t) { t.setCountDown(true); }},
     {"StopTicksThreeStopsOnTheThirdTick",
      [](TSuperTimer& t) { t.setStopTicks(3); },
      {{1040, 40}, {1080, 80}, {1120, 120}, {2000, quiet}},
@@ -49,10 +58,6 @@ const Script scripts[] = {
      1},
 };
 
-void PrintTo(const Script& value, std::ostream* out) {
-    *out << value.name;
-}
-
 class TimerScript : public ::testing::TestWithParam<Script> {};
 
 TEST_P(TimerScript, TicksAsScripted) {
@@ -61,11 +66,15 @@ TEST_P(TimerScript, TicksAsScripted) {
     TSuperTimer timer{nullptr, fakeclock::Read};
     std::vector<std::int32_t> ticks;
     int stops = 0;
-    timer.setInterval(40); // at most 50, so that the worker polls the clock instead of sleeping
+    timer.setInterval(40); // at most 50: no rest after a tick, the next is due Interval after its reading
+    bool inTick = false;
     timer.OnTimer = [&](TSuperTimer* sender) {
+        EXPECT_FALSE(inTick) << "a tick began inside another";
+        inTick = true;
         ticks.push_back(sender->Elapsed());
-        if (ticks.size() == 1 && script.firstHandlerEndsAt)
-            fakeclock::Now = script.firstHandlerEndsAt;
+        if (ticks.size() == 1 && script.firstTick)
+            script.firstTick(*sender);
+        inTick = false;
     };
     timer.OnStop = [&](TSuperTimer* sender) {
         EXPECT_FALSE(sender->Enabled()) << "OnStop came before the timer was disabled";

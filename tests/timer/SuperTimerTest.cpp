@@ -1,10 +1,9 @@
-// Whole timers on the real clock and the real UI thread: handlers that switch timers, ticks inside nested
-// event loops, and no tick once disabled.
-#include <algorithm>
+// Whole timers on the real clock and the real UI thread: handlers that switch timers, ticks inside a nested
+// event loop, and no tick once disabled or destroyed.
+#include <memory>
+#include <string>
 #include <thread>
-#include <vector>
 
-#include <QDialog>
 #include <QMenu>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -16,6 +15,8 @@ namespace {
 
 using namespace std::chrono_literals;
 
+// The auto-repeat hand-over: the delay's handler disables it and enables the repeat; the delay's stop test
+// still runs after its handler.
 TEST(SuperTimer, HandlerDisablesItsTimerAndEnablesAnother) {
     const Watchdog watchdog("hand-over between timers");
     TSuperTimer delay;
@@ -23,23 +24,18 @@ TEST(SuperTimer, HandlerDisablesItsTimerAndEnablesAnother) {
     delay.setInterval(40);
     delay.setStopTicks(1);
     repeat.setInterval(10);
-    std::vector<char> order;
+    std::string order;
     delay.OnTimer = [&](TSuperTimer*) {
-        order.push_back('d');
+        order += 'd';
         delay.setEnabled(false);
         repeat.setEnabled(true);
     };
-    delay.OnStop = [&](TSuperTimer*) { order.push_back('s'); };
-    repeat.OnTimer = [&](TSuperTimer* sender) {
-        order.push_back('r');
-        if (std::count(order.begin(), order.end(), 'r') == 2)
-            sender->setEnabled(false);
-    };
+    delay.OnStop = [&](TSuperTimer*) { order += 's'; };
+    repeat.OnTimer = [&](TSuperTimer* sender) { sender->setEnabled((order += 'r') != "dsrr"); };
     delay.setEnabled(true);
     ASSERT_TRUE(QTest::qWaitFor([&] { return order.size() == 4; }));
     QTest::qWait(100);
-    // The stop test of the delay's tick still runs after its handler disabled it.
-    EXPECT_EQ(order, (std::vector<char>{'d', 's', 'r', 'r'}));
+    EXPECT_EQ(order, "dsrr");
 }
 
 TEST(SuperTimer, NoTickRunsOnceDisabled) {
@@ -57,31 +53,38 @@ TEST(SuperTimer, NoTickRunsOnceDisabled) {
     }
 }
 
-// A modal loop that a timer closes from its third tick lets exec() return.
-template <class Modal> void CloseFromThirdTick(Modal& modal, void (*exec)(Modal&)) {
+// A menu's modal loop that a timer closes from its third tick returns.
+TEST(SuperTimer, TicksRunInsideAMenusLoop) {
     const Watchdog watchdog("ticks inside a nested loop");
+    QMenu menu;
+    menu.addAction("Piano");
     TSuperTimer timer;
     timer.setInterval(10);
     int ticks = 0;
     timer.OnTimer = [&](TSuperTimer*) {
         if (++ticks == 3)
-            modal.close();
+            menu.close();
     };
     timer.setEnabled(true);
-    exec(modal);
+    menu.exec(QPoint(10, 10));
     timer.setEnabled(false);
     EXPECT_EQ(ticks, 3);
 }
 
-TEST(TicksInNestedLoop, DialogExec) {
-    QDialog dialog;
-    CloseFromThirdTick<QDialog>(dialog, [](QDialog& d) { d.exec(); });
-}
-
-TEST(TicksInNestedLoop, MenuExec) {
-    QMenu menu;
-    menu.addAction("Piano");
-    CloseFromThirdTick<QMenu>(menu, [](QMenu& m) { m.exec(QPoint(10, 10)); });
+TEST(SuperTimer, DestroyedWhileItsWorkerWaits) {
+    const Watchdog watchdog("destroying a timer whose worker waits");
+    int ticks = 0;
+    for (int round = 0; round < 200; ++round) {
+        // Interval 1 leaves the worker waiting for its tick to be taken, 65535 leaves it asleep.
+        auto timer = std::make_unique<TSuperTimer>();
+        timer->setInterval(round % 2 ? 1 : 65535);
+        timer->OnTimer = [&ticks](TSuperTimer*) { ++ticks; };
+        timer->setEnabled(true);
+        std::this_thread::sleep_for(std::chrono::microseconds(round % 4 * 1000));
+        timer.reset();
+        QCoreApplication::processEvents();
+    }
+    EXPECT_EQ(ticks, 0);
 }
 
 } // namespace

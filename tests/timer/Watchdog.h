@@ -1,7 +1,6 @@
 #pragma once
 // Turns a deadlock in a threaded test into a message and an abort instead of a hang.
 
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <future>
@@ -11,10 +10,10 @@ class Watchdog {
 public:
     explicit Watchdog(const char* what)
         : thread_([what, done = done_.get_future()] {
-              if (done.wait_for(std::chrono::seconds(20)) == std::future_status::ready)
-                  return;
-              std::fprintf(stderr, "watchdog: %s did not finish: deadlock\n", what);
-              std::abort();
+              if (done.wait_for(std::chrono::seconds(20)) == std::future_status::timeout) {
+                  std::fprintf(stderr, "watchdog: %s did not finish: deadlock\n", what);
+                  std::abort();
+              }
           }) {}
     ~Watchdog() {
         done_.set_value();
