@@ -37,8 +37,8 @@ protected:
         setenv("JACK_NO_START_SERVER", "1", 1);
         server_ = fork();
         if (server_ == 0) {
-            execlp("jackd", "jackd", "--no-realtime", "-n", name.c_str(), "-d", "dummy", "-r", "48000", "-p",
-                   "256", static_cast<char*>(nullptr));
+            execlp("jackd", "jackd", "--no-realtime", "-t", "20000", "-n", name.c_str(), "-d", "dummy", "-r",
+                   "48000", "-p", "256", static_cast<char*>(nullptr));
             _exit(127);
         }
         ASSERT_TRUE(QTest::qWaitFor(
@@ -102,7 +102,7 @@ protected:
 TEST_F(JackOutputTest, DeliversTheExactBytesInOrderResetsWhatWasLeftSoundingAndConnects) {
     MidiOut port;
     ASSERT_EQ(port.Open(openMidiMapper, Settings("Connect=clavito-monitor:input\n")), MMSYSERR_NOERROR);
-    EXPECT_TRUE(Connected());
+    EXPECT_TRUE(QTest::qWaitFor([this] { return Connected(); }, 20000));
     // A Note Off or a Note On of velocity 0 ends a note of its own channel only. Running status, SysEx
     // framing and stray data bytes never go out; data bytes lose their high bit.
     for (const std::uint32_t msg :
