@@ -4,99 +4,63 @@
 
 #include "support/FormFixture.h"
 
-using midi::ControlChange;
-using midi::ProgramChange;
-
 namespace {
 using Lifecycle = FormFixture;
 
-std::vector<platform::MidiEvent> ControllerEvents(int volume, int modulation) {
-    std::vector<platform::MidiEvent> events;
-    for (int channel : {0, 1, 2, 9})
-        events.push_back(FormFixture::Msg(ControlChange(channel, 7, volume)));
-    for (int channel : {0, 1, 2, 9})
-        events.push_back(FormFixture::Msg(ControlChange(channel, 1, modulation)));
-    return events;
-}
-
-TEST_F(Lifecycle, FirstStartResetsThenSendsDrumsPianoAndControllers) {
-    Start();
-    std::vector<platform::MidiEvent> expected = {Reset(), Msg(0x00C9), Msg(0x00C0), Msg(0x00C1), Msg(0x00C2)};
-    for (const auto& event : ControllerEvents(100, 0))
-        expected.push_back(event);
-    EXPECT_EQ(Events(), expected);
-    EXPECT_EQ(form->SoundPanel->Caption(), QStringLiteral("ｸﾞﾗﾝﾄﾞ ﾋﾟｱﾉ"));
-    EXPECT_EQ(form->KeyPanel->Caption(), QStringLiteral("C(0)"));
-    EXPECT_EQ(form->VolumeProgressBar->Position(), 25);
-    EXPECT_EQ(form->KeyProgressBar->Position(), 46);
-    EXPECT_EQ(form->Menu, &form->MainMenuJ);
-    EXPECT_TRUE(form->N1061->isChecked());
-    EXPECT_EQ(form->PitchBendPanel->y(), 100);
-    EXPECT_EQ(form->BendTravel, 128);
-    EXPECT_TRUE(boxes.empty());
-    EXPECT_TRUE(ReadIni().isEmpty()) << "nothing is written at show when every value is valid";
-}
-
-TEST_F(Lifecycle, StoredPercussionSendsOnlyTheDrumProgramChange) {
-    WriteIni("[Sound]\nIndex1=16\nIndex2=5\nVolume=32\nModulation=31\n");
-    Start();
-    std::vector<platform::MidiEvent> expected = {Reset(), Msg(0x00C9)};
-    for (const auto& event : ControllerEvents(127, 124))
-        expected.push_back(event);
-    EXPECT_EQ(Events(), expected);
-    EXPECT_EQ(form->ChannelBase, 9);
-    EXPECT_EQ(form->Index2, 5);
-    EXPECT_EQ(form->SoundPanel->Caption(), QStringLiteral("ﾊﾟｰｶｯｼｮﾝ"));
-    EXPECT_TRUE(form->Percussion3->isChecked());
-}
-
-TEST_F(Lifecycle, StoredInstrumentSendsItsProgramOnTheThreeChannels) {
-    WriteIni("[Sound]\nIndex1=3\nIndex2=0\n[Options]\nMenu-Japanese=0\n");
-    Start();
-    const auto messages = Messages();
-    ASSERT_GE(messages.size(), 4u);
-    EXPECT_EQ(std::vector<std::uint32_t>(messages.begin(), messages.begin() + 4),
-              (std::vector<std::uint32_t>{ProgramChange(9, 0), ProgramChange(0, 24), ProgramChange(1, 24),
-                                          ProgramChange(2, 24)}));
-    EXPECT_EQ(form->SoundPanel->Caption(), QStringLiteral("Acoustic guitar (nylon)"));
-    EXPECT_EQ(form->Menu, &form->MainMenuE);
-    EXPECT_TRUE(form->MainMenuE.Sound->actions()[3]->isChecked());
-    EXPECT_TRUE(form->MainMenuE.Sound->actions()[3]->menu()->actions()[0]->isChecked());
-}
-
-TEST_F(Lifecycle, HideQuitsHelpThenResetsAndClosesThePort) {
-    Start();
-    Clear();
-    Stop();
-    EXPECT_EQ(Events(), (std::vector<platform::MidiEvent>{Reset(), Closed()}));
-    EXPECT_EQ(helpCommands, (std::vector<std::uint32_t>{platform::HELP_QUIT}));
-}
-
-TEST_F(Lifecycle, FailedOpenShowsOneBoxAndTheWindowStillComesUp) {
+// Show: the reset, the stored sound's programs, then volume and modulation on the four channels. Hide: the
+// guide closed, the reset, the port closed.
+TEST_F(Lifecycle, ShowSendsTheStoredSoundAndControllersAndHideSilencesThePort) {
     const struct {
-        std::uint32_t code;
-        const char* text;
-    } cases[] = {{4, "Device Already Allocated"},
-                 {66, "NoMap"},
-                 {68, "No Midi Device"},
-                 {1, "Midi Open Error"},
-                 {7, "Midi Open Error"}};
+        const char* ini;
+        std::vector<std::uint32_t> programs;
+        int volume, modulation, cc7, cc1, keyBar, index1, channelBase;
+        const char *keyName, *sound;
+    } cases[] = {
+        // clang-format off
+        {"", {0x00C9, 0x00C0, 0x00C1, 0x00C2}, 25, 0, 100, 0, 46, 0, 0, "C(0)", "ｸﾞﾗﾝﾄﾞ ﾋﾟｱﾉ"},
+        {"[Sound]\nIndex1=16\nIndex2=5\nVolume=32\nModulation=31\n", {0x00C9}, 32, 31, 127, 124, 46, 16, 9, "C(0)", "ﾊﾟｰｶｯｼｮﾝ"},
+        {"[Sound]\nIndex1=3\nKey=12\n[Options]\nMenu-Japanese=0\n", {0x00C9, 0x18C0, 0x18C1, 0x18C2}, 25, 0, 100, 0, 58, 3, 0, "C(+1)", "Acoustic guitar (nylon)"},
+        // clang-format on
+    };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.code);
+        SCOPED_TRACE(c.ini);
+        Clear();
+        WriteIni(c.ini);
+        Start();
+        std::vector<platform::MidiEvent> expected = {Reset()};
+        for (const std::uint32_t program : c.programs)
+            expected.push_back(Msg(program));
+        for (const auto& [controller, value] : {std::pair{7, c.cc7}, std::pair{1, c.cc1}})
+            for (const int channel : {0, 1, 2, 9})
+                expected.push_back(Msg(midi::ControlChange(channel, controller, value)));
+        EXPECT_EQ(Events(), expected);
+        EXPECT_EQ(form->ChannelBase, c.channelBase);
+        EXPECT_EQ(form->SoundPanel->Caption(), QString::fromUtf8(c.sound));
+        EXPECT_TRUE(form->Menu->Sound->actions()[c.index1]->isChecked());
+        EXPECT_EQ(form->KeyPanel->Caption(), QString::fromLatin1(c.keyName));
+        // The bars, and the knob at rest in the middle of its track.
+        EXPECT_EQ((std::vector{form->KeyProgressBar->Position(), form->VolumeProgressBar->Position(),
+                               form->ModulationProgressBar->Position(), form->PitchBendPanel->y()}),
+                  (std::vector{c.keyBar, c.volume, c.modulation, 100}));
+        Clear();
+        Stop();
+        EXPECT_EQ(Events(), (std::vector<platform::MidiEvent>{Reset(), Closed()})) << "the hide sequence";
+    }
+    EXPECT_EQ(helpCommands, std::vector<std::uint32_t>(std::size(cases), platform::HELP_QUIT));
+}
+
+TEST_F(Lifecycle, AFailedOpenShowsOneBoxAndTheControlsStillWork) {
+    const std::pair<std::uint32_t, const char*> cases[] = {
+        {4, "Device Already Allocated"}, {66, "NoMap"}, {68, "No Midi Device"}, {1, "Midi Open Error"}};
+    for (const auto& [code, text] : cases) {
         boxes.clear();
-        log->clear();
         WriteIni("");
-        Start(c.code);
-        EXPECT_EQ(boxes, (std::vector<ShownBox>{{QStringLiteral("Error"), QString::fromLatin1(c.text)}}));
-        EXPECT_TRUE(Events().empty()) << "a port that did not open takes nothing";
-        EXPECT_EQ(form->SoundPanel->Caption(), QStringLiteral("ｸﾞﾗﾝﾄﾞ ﾋﾟｱﾉ"));
-        EXPECT_EQ(form->PitchBendPanel->y(), 100);
-        form->PressAction(101);
+        Start(code);
+        EXPECT_EQ(boxes, (std::vector<ShownBox>{{"Error", text}})) << code;
         form->PressAction(5);
-        EXPECT_EQ(form->Volume, 26) << "the controls work silently";
+        EXPECT_EQ(form->Volume, 26);
         Stop();
         EXPECT_TRUE(Events().empty());
-        form.reset();
     }
 }
 } // namespace

@@ -8,13 +8,12 @@
 
 TEST(SettingsLocation, CommandLineThenPortableThenTheUsersConfigurationFolder) {
     QTemporaryDir root;
-    ASSERT_TRUE(QDir(root.path()).mkpath("usr/bin") && QDir(root.path()).mkpath("build") &&
-                QDir(root.path()).mkpath("opt/bin"));
+    for (const char* folder : {"usr/bin", "build", "opt/bin"})
+        ASSERT_TRUE(QDir(root.path()).mkpath(folder));
     QFile(root.filePath("opt/bin/clavito.INI")).open(QIODevice::WriteOnly); // placed there by hand
     const QString bin = root.filePath("usr/bin"), config = root.filePath("home/.config");
     const struct {
-        const char* commandLine;
-        const char* executable;
+        const char *commandLine, *executable;
         QString expected;
     } cases[] = {
         {"", "usr/bin/clavito", config + "/clavito/clavito.INI"},
@@ -24,11 +23,10 @@ TEST(SettingsLocation, CommandLineThenPortableThenTheUsersConfigurationFolder) {
         {"/tmp/mine.ini", "usr/bin/clavito", "/tmp/mine.ini"},
         {"rel/mine.ini", "build/clavito", QDir::current().absoluteFilePath("rel/mine.ini")},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.executable);
-        EXPECT_EQ(SettingsFilePath({c.commandLine, root.filePath(c.executable), bin, config}), c.expected);
-    }
-    // The installed folder with a file placed beside the program by hand: that file wins.
+    for (const auto& c : cases)
+        EXPECT_EQ(SettingsFilePath({c.commandLine, root.filePath(c.executable), bin, config}), c.expected)
+            << c.executable;
+    // A file placed beside the installed program by hand wins.
     QFile(root.filePath("usr/bin/clavito.INI")).open(QIODevice::WriteOnly);
     EXPECT_EQ(SettingsFilePath({"", root.filePath("usr/bin/clavito"), bin, config}),
               root.filePath("usr/bin/clavito.INI"));

@@ -8,145 +8,102 @@
 namespace {
 using Settings = FormFixture;
 
-struct ReadCase {
-    const char* ini;
-    std::int32_t key, volume, modulation, posShift, index1, index2;
-    const char* writtenBack; // the file after the show sequence; null: unchanged
-};
-
+// A value out of its range is corrected in memory and in the file at once; a bad instrument position resets
+// both of its keys; options are never corrected at show. Null writtenBack: the file stays as it was. No
+// hide sequence runs, so only what the show wrote back is in the file.
 TEST_F(Settings, ValuesAreCheckedAndBadOnesRewrittenAtOnce) {
-    const ReadCase cases[] = {
-        {"", 0, 25, 0, 0, 0, 0, nullptr},
-        {"[Sound]\nKey=39\nVolume=32\nModulation=32\nPosShift=6\n", 39, 32, 32, 6, 0, 0, nullptr},
-        {"[Sound]\nKey=-46\nVolume=0\nModulation=0\nPosShift=0\n", -46, 0, 0, 0, 0, 0, nullptr},
-        {"[Sound]\nKey=40\nVolume=33\nModulation=33\nPosShift=7\n", 0, 25, 0, 0, 0, 0,
-         "[Sound]\nKey=0\nVolume=25\nModulation=0\nPosShift=0\n"},
-        {"[sound]\nKEY=-47\nVolume=-1\nModulation=-1\nPosShift=-1\n", 0, 25, 0, 0, 0, 0,
-         "[sound]\nKEY=0\nVolume=25\nModulation=0\nPosShift=0\n"},
-        {"[Sound]\nVolume=ten\n", 0, 25, 0, 0, 0, 0, nullptr},
-        {"[Sound]\nIndex1=16\nIndex2=5\n", 0, 25, 0, 0, 16, 5, nullptr},
-        {"[Sound]\nIndex1=16\nIndex2=-1\n", 0, 25, 0, 0, 0, 0, "[Sound]\nIndex1=0\nIndex2=0\n"},
-        {"[Sound]\nIndex1=3\nIndex2=8\n", 0, 25, 0, 0, 0, 0, "[Sound]\nIndex1=0\nIndex2=0\n"},
-        {"[Sound]\nIndex1=3\nIndex2=7\n", 0, 25, 0, 0, 3, 7, nullptr},
-        {"[Sound]\nIndex1=17\n", 0, 25, 0, 0, 0, 0, "[Sound]\nIndex1=0\nIndex2=0\n"},
-        {"[Sound]\nIndex1=-1\nIndex2=2\n", 0, 25, 0, 0, 0, 0, "[Sound]\nIndex1=0\nIndex2=0\n"},
-    };
-    for (const ReadCase& c : cases) {
-        SCOPED_TRACE(c.ini);
-        WriteIni(c.ini);
-        Start();
-        EXPECT_EQ(form->Key, c.key);
-        EXPECT_EQ(form->Volume, c.volume);
-        EXPECT_EQ(form->Modulation, c.modulation);
-        EXPECT_EQ(form->PosShift, c.posShift);
-        EXPECT_EQ(form->Index1, c.index1);
-        EXPECT_EQ(form->Index2, c.index2);
-        EXPECT_EQ(ReadIni(), QByteArray(c.writtenBack ? c.writtenBack : c.ini));
-        EXPECT_TRUE(boxes.empty());
-        form.reset(); // no hide sequence: only what the show wrote back stays
-    }
-}
-
-TEST_F(Settings, OptionsAreReadWithTheirDefaults) {
     const struct {
         const char* ini;
-        bool high, low, japanese;
-        KeyboardType type;
+        // Key, Volume, Modulation, PosShift, Index1, Index2, High, its shape lit, Low, Japanese, keyboard
+        // type
+        std::vector<int> values;
+        const char* writtenBack;
     } cases[] = {
-        {"", false, false, true, KeyboardType::Jp106},
-        {"[Octave]\nHigh=2\nLow=1\n", true, true, true, KeyboardType::Jp106},
-        {"[Octave]\nHigh=yes\n", false, false, true, KeyboardType::Jp106},
-        {"[Options]\nMenu-Japanese=yes\n", false, false, true, KeyboardType::Jp106},
-        {"[Options]\nMenu-Japanese=0\nKeyBoard=1\n", false, false, false, KeyboardType::Pc98},
-        {"[Options]\nKeyBoard=2\n", false, false, true, KeyboardType::En101},
-        {"[Options]\nKeyBoard=7\n", false, false, true, KeyboardType::Jp106},
+        // clang-format off
+        {"", {0, 25, 0, 0, 0, 0, 0, 0, 0, 1, 0}, nullptr},
+        {"[Sound]\nKey=39\nVolume=32\nModulation=32\nPosShift=6\n", {39, 32, 32, 6, 0, 0, 0, 0, 0, 1, 0}, nullptr},
+        {"[Sound]\nKey=-46\nVolume=0\nModulation=0\nPosShift=0\n", {-46, 0, 0, 0, 0, 0, 0, 0, 0, 1, 0}, nullptr},
+        {"[Sound]\nKey=40\nVolume=33\nModulation=33\nPosShift=7\n", {0, 25, 0, 0, 0, 0, 0, 0, 0, 1, 0}, "[Sound]\nKey=0\nVolume=25\nModulation=0\nPosShift=0\n"},
+        {"[sound]\nKEY=-47\nVolume=-1\nModulation=-1\nPosShift=-1\n", {0, 25, 0, 0, 0, 0, 0, 0, 0, 1, 0}, "[sound]\nKEY=0\nVolume=25\nModulation=0\nPosShift=0\n"},
+        {"[Sound]\nVolume=ten\n", {0, 25, 0, 0, 0, 0, 0, 0, 0, 1, 0}, nullptr},
+        {"[Sound]\nIndex1=16\nIndex2=5\n", {0, 25, 0, 0, 16, 5, 0, 0, 0, 1, 0}, nullptr},
+        {"[Sound]\nIndex1=16\nIndex2=-1\n", {0, 25, 0, 0, 0, 0, 0, 0, 0, 1, 0}, "[Sound]\nIndex1=0\nIndex2=0\n"},
+        {"[Sound]\nIndex1=3\nIndex2=7\n", {0, 25, 0, 0, 3, 7, 0, 0, 0, 1, 0}, nullptr},
+        {"[Sound]\nIndex1=3\nIndex2=8\n", {0, 25, 0, 0, 0, 0, 0, 0, 0, 1, 0}, "[Sound]\nIndex1=0\nIndex2=0\n"},
+        {"[Sound]\nIndex1=17\n", {0, 25, 0, 0, 0, 0, 0, 0, 0, 1, 0}, "[Sound]\nIndex1=0\nIndex2=0\n"},
+        {"[Sound]\nIndex1=-1\nIndex2=2\n", {0, 25, 0, 0, 0, 0, 0, 0, 0, 1, 0}, "[Sound]\nIndex1=0\nIndex2=0\n"},
+        {"[Octave]\nHigh=2\nLow=1\n", {0, 25, 0, 0, 0, 0, 1, 1, 1, 1, 0}, nullptr},
+        {"[Octave]\nHigh=yes\n[Options]\nMenu-Japanese=yes\n", {0, 25, 0, 0, 0, 0, 0, 0, 0, 1, 0}, nullptr},
+        {"[Options]\nMenu-Japanese=0\nKeyBoard=1\n", {0, 25, 0, 0, 0, 0, 0, 0, 0, 0, 1}, nullptr},
+        {"[Options]\nKeyBoard=2\n", {0, 25, 0, 0, 0, 0, 0, 0, 0, 1, 2}, nullptr},
+        {"[Options]\nKeyBoard=7\n", {0, 25, 0, 0, 0, 0, 0, 0, 0, 1, 0}, nullptr},
+        // clang-format on
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.ini);
         WriteIni(c.ini);
         Start();
-        EXPECT_EQ(form->High1->isChecked(), c.high);
-        EXPECT_EQ(form->High2->isChecked(), c.high);
-        EXPECT_EQ(form->Low1->isChecked(), c.low);
-        EXPECT_EQ(form->Low2->isChecked(), c.low);
-        EXPECT_EQ(form->HighShape->BrushColor(), c.high ? QColor(0, 255, 0) : QColor(0, 128, 0));
-        EXPECT_EQ(form->Japanese1->isChecked(), c.japanese);
-        EXPECT_EQ(form->English2->isChecked(), !c.japanese);
-        EXPECT_EQ(form->Menu, c.japanese ? &form->MainMenuJ : &form->MainMenuE);
-        EXPECT_EQ(form->CurrentKeyboardType(), c.type);
-        EXPECT_EQ(ReadIni(), QByteArray(c.ini)) << "options are never corrected at show";
-        form.reset();
+        EXPECT_EQ(
+            (std::vector<int>{form->Key, form->Volume, form->Modulation, form->PosShift, form->Index1,
+                              form->Index2, form->High1->isChecked(),
+                              form->HighShape->BrushColor() == QColor(0, 255, 0), form->Low1->isChecked(),
+                              form->Menu == &form->MainMenuJ, int(form->CurrentKeyboardType())}),
+            c.values);
+        EXPECT_EQ(ReadIni(), c.writtenBack ? c.writtenBack : c.ini);
     }
 }
 
-TEST_F(Settings, ExitWritesEveryKeyInItsOrder) {
-    Start();
-    form->PressAction(2); // Key +1
-    form->PressAction(6); // Volume -1
-    form->PressAction(7); // Modulation +1
-    form->PressAction(9); // PosShift +1
-    form->High1Click();
-    form->English1Click();
-    form->N1011Click();
-    Stop();
-    EXPECT_EQ(ReadIni(),
-              QByteArray("[Sound]\nKey=1\nVolume=24\nModulation=1\nPosShift=1\nIndex1=0\nIndex2=0\n"
-                         "[Options]\nKeyBoard=2\nMenu-Japanese=0\n"
-                         "[Octave]\nHigh=1\nLow=0\n"
-                         "[Position]\nX=0\nY=0\n"));
-}
-
-TEST_F(Settings, ExitKeepsOtherSectionsAndRewritesKnownKeysInPlace) {
-    WriteIni("; my synth\n[MIDI]\nOutput=jack\n[Octave]\nLow=1\n[Sound]\nIndex1=16\nIndex2=5\n");
-    Start();
-    Stop();
-    EXPECT_EQ(ReadIni(),
-              QByteArray("; my synth\n[MIDI]\nOutput=jack\n[Octave]\nLow=1\nHigh=0\n"
-                         "[Sound]\nIndex1=16\nIndex2=5\nKey=0\nVolume=25\nModulation=0\nPosShift=0\n"
-                         "[Options]\nKeyBoard=0\nMenu-Japanese=1\n"
-                         "[Position]\nX=0\nY=0\n"));
-}
-
-TEST_F(Settings, PositionIsClampedToTheScreenAndTheWindowEdgeWrittenBack) {
-    Start();
-    const QSize screen = form->screen()->geometry().size();
-    const int maxX = screen.width() - form->frameGeometry().width();
-    const int maxY = screen.height() - form->frameGeometry().height();
-    form.reset();
-    const struct {
-        int x, y, placedX, placedY;
-        bool xRewritten, yRewritten;
-    } cases[] = {{0, 0, 0, 0, false, false}, {maxX, maxY, maxX, maxY, false, false},
-                 {-5, 3, 0, 3, true, false}, {maxX + 1, 0, maxX, 0, true, false},
-                 {2, -1, 2, 0, false, true}, {2, maxY + 10, 2, maxY, false, true}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.x << "," << c.y);
-        const QByteArray ini = QStringLiteral("[Position]\nX=%1\nY=%2\n").arg(c.x).arg(c.y).toLatin1();
+// Every key in its fixed order; other sections, comments and keys stay where they were.
+TEST_F(Settings, ExitWritesEveryKeyAndKeepsEverythingElse) {
+    const std::pair<const char*, const char*> cases[] = {
+        // clang-format off
+        {"", "[Sound]\nKey=1\nVolume=24\nModulation=1\nPosShift=1\nIndex1=0\nIndex2=0\n[Options]\nKeyBoard=2\nMenu-Japanese=0\n[Octave]\nHigh=1\nLow=0\n[Position]\nX=0\nY=0\n"},
+        {"; my synth\n[MIDI]\nOutput=jack\n[Octave]\nLow=1\n[Sound]\nIndex1=16\nIndex2=5\n", "; my synth\n[MIDI]\nOutput=jack\n[Octave]\nLow=1\nHigh=1\n[Sound]\nIndex1=16\nIndex2=5\nKey=1\nVolume=24\nModulation=1\nPosShift=1\n[Options]\nKeyBoard=2\nMenu-Japanese=0\n[Position]\nX=0\nY=0\n"},
+        // clang-format on
+    };
+    for (const auto& [ini, written] : cases) {
         WriteIni(ini);
         Start();
-        EXPECT_EQ(form->pos(), QPoint(c.placedX, c.placedY));
-        const QByteArray after = ReadIni();
-        EXPECT_EQ(after.contains(QStringLiteral("X=%1\n").arg(c.x).toLatin1()), !c.xRewritten)
-            << after.constData();
-        EXPECT_EQ(after.contains(QStringLiteral("Y=%1\n").arg(c.y).toLatin1()), !c.yRewritten)
-            << after.constData();
-        form.reset();
+        for (const int tag : {2, 6, 7, 9}) // Key +1, Volume -1, Modulation +1, PosShift +1
+            form->PressAction(tag);
+        form->High1Click();
+        form->English1Click();
+        form->N1011Click();
+        Stop();
+        EXPECT_EQ(ReadIni(), written);
     }
 }
 
-TEST_F(Settings, AFailedWriteIsReportedOnceAndStopsTheRest) {
-    // A settings path below a regular file cannot be written, whoever runs the test.
-    WriteIni("");
-    const QString blocked = IniPath() + QStringLiteral("/clavito.INI");
-    form = std::make_unique<TMainForm>(TMainForm::Setup{platform::recordingMidiOpener(log), blocked});
-    form->show();
-    EXPECT_TRUE(boxes.empty()) << "nothing to write at show";
-    EXPECT_EQ(form->SoundPanel->Caption(), QStringLiteral("ｸﾞﾗﾝﾄﾞ ﾋﾟｱﾉ"));
-    form->close();
-    ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_EQ(boxes[0].caption, QStringLiteral("Clavito"));
-    EXPECT_EQ(boxes[0].text, QDir::toNativeSeparators(blocked) + QStringLiteral(" に書き込めません"));
-    EXPECT_EQ(Events().back(), Closed()) << "the port is closed before the settings are written";
+// A corrected coordinate is written back as the window's edge.
+TEST_F(Settings, PositionIsClampedToTheScreen) {
+    Start();
+    const QSize max = form->screen()->geometry().size() - form->frameGeometry().size();
+    const int w = max.width(), h = max.height();
+    // clang-format off
+    const std::pair<QPoint, QPoint> cases[] = {{{0, 0}, {0, 0}}, {{w, h}, {w, h}}, {{-5, 3}, {0, 3}}, {{w + 1, 0}, {w, 0}}, {{2, -1}, {2, 0}}, {{2, h + 10}, {2, h}}};
+    // clang-format on
+    for (const auto& [stored, placed] : cases) {
+        SCOPED_TRACE(testing::Message() << stored.x() << "," << stored.y());
+        WriteIni(QStringLiteral("[Position]\nX=%1\nY=%2\n").arg(stored.x()).arg(stored.y()).toLatin1());
+        Start();
+        EXPECT_EQ(form->pos(), placed);
+        const QByteArray after = ReadIni();
+        EXPECT_EQ(after.contains("X=" + QByteArray::number(stored.x()) + "\n"), stored.x() == placed.x())
+            << after.data();
+        EXPECT_EQ(after.contains("Y=" + QByteArray::number(stored.y()) + "\n"), stored.y() == placed.y())
+            << after.data();
+    }
 }
 
+TEST_F(Settings, AFailedWriteIsReportedOnceAfterThePortIsClosed) {
+    WriteIni(""); // a settings path below a regular file cannot be written, whoever runs the test
+    const QString blocked = IniPath() + "/clavito.INI";
+    form = std::make_unique<TMainForm>(TMainForm::Setup{platform::recordingMidiOpener(log), blocked});
+    form->show();
+    EXPECT_TRUE(boxes.empty());
+    form->close();
+    EXPECT_EQ(boxes,
+              (std::vector<ShownBox>{{"Clavito", QDir::toNativeSeparators(blocked) + " に書き込めません"}}));
+    EXPECT_EQ(Events().back(), Closed());
+}
 } // namespace

@@ -1,41 +1,69 @@
+// Opening the port: why an output does not open, and which destination a stored name means.
 #include <gtest/gtest.h>
 
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <unistd.h>
+
 #include "platform/midi/MidiOut.h"
+#include "platform/midi/SequencerOutput.h"
 
 namespace platform {
 namespace {
 
-MidiEvent message(std::uint32_t msg) {
-    return {MidiEvent::Message, msg};
-}
-
-const MidiEvent kReset{MidiEvent::Reset};
-const MidiEvent kClose{MidiEvent::Close};
-
-void useAndClose(MidiOut& port) {
-    port.ShortMsg(0x7F3C90);
-    port.Reset();
-    port.Close();
-    EXPECT_FALSE(port.isOpen());
-}
-
-TEST(MidiOut, ForwardsInOrderClosesOnceAndCanOpenAgain) {
-    auto first = std::make_shared<MidiLog>();
-    auto second = std::make_shared<MidiLog>();
-    {
+// No JACK server is found, whatever runs on the machine, and none is started.
+TEST(MidiOut, ReportsWhyNoOutputOpened) {
+    setenv("JACK_DEFAULT_SERVER", ("clavito-absent-" + std::to_string(getpid())).c_str(), 1);
+    setenv("JACK_NO_START_SERVER", "1", 1);
+    QTemporaryDir dir;
+    const QByteArray absent = dir.filePath("absent.sf2").toUtf8(),
+                     text = dir.filePath("clavito.INI").toUtf8();
+    const QByteArray font = "\nSoundFont=/usr/share/sounds/sf2/TimGM6mb.sf2";
+    const bool sequencer = QFileInfo::exists("/dev/snd/seq");
+    const struct {
+        QByteArray midiSection;
+        std::uint32_t code;
+        bool applies;
+    } cases[] = {
+        // clang-format off
+        {"Output=SYNTH\nAudioDriver=file\nSoundFont=" + absent, MIDIERR_NOMAP, true},
+        {"Output=synth\nAudioDriver=file\nSoundFont=" + text, MIDIERR_NOMAP, true},
+        {"Output=synth\nAudioDriver=file\nSoundFont=" + dir.path().toUtf8(), MIDIERR_NOMAP, true},
+        {"Output=synth\nAudioDriver=no-such-driver" + font, MIDIERR_NODEVICE, true},
+        {"Output=synth\nAudioDriver=jack" + font, MIDIERR_NODEVICE, true},
+        {"Output=jack\n", MIDIERR_NODEVICE, true},
+        {"Output=alsa\n", MIDIERR_NODEVICE, !sequencer},
+        {"Output=surround\nSoundFont=" + absent, MIDIERR_NODEVICE, !sequencer}, // auto owes no SoundFont
+        // clang-format on
+    };
+    for (const auto& c : cases) {
+        QFile settings(text);
+        ASSERT_TRUE(settings.open(QIODevice::WriteOnly) && settings.write("[MIDI]\n" + c.midiSection) > 0);
+        settings.close();
         MidiOut port;
-        ASSERT_EQ(port.Open(recordingMidiOpener(first), "unused.INI"), MMSYSERR_NOERROR);
-        EXPECT_EQ(port.Open(recordingMidiOpener(second), "unused.INI"), MMSYSERR_ALLOCATED);
-        port.ShortMsg(0x0000C9);
-        port.Reset();
-        port.ShortMsg(0x7F3C90);
-        port.Close();
-        useAndClose(port);
-        ASSERT_EQ(port.Open(recordingMidiOpener(second), "unused.INI"), MMSYSERR_NOERROR);
-        port.ShortMsg(0x6407B0);
+        if (!c.applies)
+            continue;
+        EXPECT_EQ(port.Open(openMidiMapper, settings.fileName()), c.code) << c.midiSection.data();
     }
-    EXPECT_EQ(*first, (MidiLog{message(0x0000C9), kReset, message(0x7F3C90), kClose}));
-    EXPECT_EQ(*second, (MidiLog{message(0x6407B0), kClose}));
+}
+
+// ALSA names a port "client:port client-id:port-id"; the stored name may be either part.
+TEST(SequencerOutput, PortNamesMatchWholeNamesOnly) {
+    constexpr char kThrough[] = "Midi Through:Midi Through Port-0 14:0";
+    const std::tuple<const char*, const char*, bool> cases[] = {
+        // clang-format off
+        {"midi-monitor:input", "midi-monitor:input", true},
+        {"midi-monitor:input", "midi-monitor:in", false},
+        {kThrough, "14:0", true},
+        {"Midi Through:Midi Through Port-0 114:0", "14:0", false},
+        {kThrough, "Midi Through:Midi Through Port-0", true},
+        {kThrough, "Midi Through:Midi", false},
+        {"a:b", "", false},
+        // clang-format on
+    };
+    for (const auto& [portName, destination, matches] : cases)
+        EXPECT_EQ(portNameMatches(portName, destination), matches) << portName << " / " << destination;
 }
 
 } // namespace
