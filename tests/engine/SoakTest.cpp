@@ -117,29 +117,22 @@ protected:
         pressedBy[slot] = slot != 0 && pressedBy[0] ? pressedBy[0] : panel; // only the left captures
         Down(pressedBy[slot], false);
     }
+    // Another window or a menu takes the keyboard (the held keys end), or an option changes.
     void WindowEvent() {
         QWidget other;
-        switch (Pick(4)) {
-        case 0:
-            other.show();
-            other.activateWindow();
-            ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
-            for (const auto& [evdev, panel] : heldKeys)
-                Up(panel, true);
-            break;
-        case 1:
+        const unsigned kind = Pick(4);
+        if (kind == 0)
+            Activate(&other);
+        else if (kind == 1) {
             form->SoundPopup->popup(QPoint(0, 0));
             form->SoundPopup->hide();
-            for (const auto& [evdev, panel] : heldKeys)
-                Up(panel, true);
-            break;
-        case 2:
+        } else if (kind == 2)
             (Pick(2) ? form->High1 : form->Low1)->trigger();
-            break;
-        default:
-            if (heldKeys.empty())
-                std::array{form->N1061, form->N981, form->N1011}[Pick(3)]->trigger();
-        }
+        else if (heldKeys.empty())
+            std::array{form->N1061, form->N981, form->N1011}[Pick(3)]->trigger();
+        for (const auto& [evdev, panel] : heldKeys)
+            if (kind < 2)
+                Up(panel, true);
         // The offscreen platform leaves no window active when a popup closes; a desktop's would not.
         QCoreApplication::processEvents();
         form->activateWindow();
@@ -182,9 +175,7 @@ TEST_F(Soak, ARandomPerformanceSoundsExactlyWhatThePanelsHold) {
         Replay();
         ASSERT_TRUE(actual == model) << "after event " << event << ", sounding " << actual << "\nnot "
                                      << model;
-        ASSERT_TRUE(form->Key >= -46 && form->Key <= 39 && form->Volume >= 0 && form->Volume <= 32 &&
-                    form->Modulation >= 0 && form->Modulation <= 32 && form->PosShift >= 0 &&
-                    form->PosShift <= 6);
+        ASSERT_TRUE(form->Key >= -46 && form->Key <= 39 && form->PosShift >= 0 && form->PosShift <= 6);
     }
     for (std::size_t slot = 0; slot < 3; ++slot)
         if (pressedBy[slot])
