@@ -74,16 +74,11 @@ protected:
             Set(2, n - 12, press);
     }
     // A typing key repeats a control panel's step while it is down; the mouse never acts on a panel down.
-    void Down(int panel, bool byKey) {
-        if (!down[panel] || (byKey && TagOf(panel) <= 10))
-            Action(TagOf(panel), true);
-        down[panel] = true;
-    }
     // A key finds its panel up when the mouse raised it already; a mouse release always acts.
-    void Up(int panel, bool byKey) {
-        if (down[panel] || !byKey)
-            Action(TagOf(panel), false);
-        down[panel] = false;
+    void Act(int panel, bool press, bool byKey) {
+        if (press ? !down[panel] || (byKey && TagOf(panel) <= 10) : down[panel] || !byKey)
+            Action(TagOf(panel), press);
+        down[panel] = press;
     }
 
     void KeyEvent() {
@@ -92,13 +87,13 @@ protected:
         if (held && Pick(2)) {
             KeyUp(evdev);
             heldKeys.erase(evdev);
-            Up(panel, true);
+            Act(panel, false, true);
         } else if (held || heldKeys.size() < 6) {
             if (held) // the window system's repeat: a release (dropped) and a press
                 Key(QEvent::KeyRelease, evdev, true);
             KeyDown(evdev, held);
             heldKeys[evdev] = panel;
-            Down(panel, true);
+            Act(panel, true, true);
         }
     }
     void MouseEvent() {
@@ -110,12 +105,12 @@ protected:
         const QPoint at = At(form->Panel(panel), QPoint(static_cast<int>(Pick(30)) - 15, 0));
         if (pressedBy[slot]) {
             QTest::mouseRelease(form->windowHandle(), kButtons[slot], Qt::NoModifier, at);
-            Up(std::exchange(pressedBy[slot], 0), false);
+            Act(std::exchange(pressedBy[slot], 0), false, false);
             return;
         }
         QTest::mousePress(form->windowHandle(), kButtons[slot], Qt::NoModifier, at);
         pressedBy[slot] = slot != 0 && pressedBy[0] ? pressedBy[0] : panel; // only the left captures
-        Down(pressedBy[slot], false);
+        Act(pressedBy[slot], true, false);
     }
     // Another window or a menu takes the keyboard (the held keys end), or an option changes.
     void WindowEvent() {
@@ -132,7 +127,7 @@ protected:
             std::array{form->N1061, form->N981, form->N1011}[Pick(3)]->trigger();
         for (const auto& [evdev, panel] : heldKeys)
             if (kind < 2)
-                Up(panel, true);
+                Act(panel, false, true);
         // The offscreen platform leaves no window active when a popup closes; a desktop's would not.
         QCoreApplication::processEvents();
         form->activateWindow();

@@ -85,12 +85,6 @@ protected:
     QPoint At(QWidget* control, QPoint offset = {}) const {
         return control->mapTo(form.get(), control->rect().center() + offset);
     }
-    void Press(QWidget* control, Qt::MouseButton button = Qt::LeftButton) {
-        QTest::mousePress(form->windowHandle(), button, Qt::NoModifier, At(control));
-    }
-    void Release(QWidget* control, Qt::MouseButton button = Qt::LeftButton) {
-        QTest::mouseRelease(form->windowHandle(), button, Qt::NoModifier, At(control));
-    }
     void Click(QWidget* control, Qt::MouseButton button = Qt::LeftButton) {
         QTest::mouseClick(form->windowHandle(), button, Qt::NoModifier, At(control));
     }
