@@ -96,28 +96,23 @@ TEST_F(Input, HoldingAControlPanelRepeatsAfterTheDelayAtTheRate) {
 // The knob follows the pointer's height only: the top of its track bends fully up, the bottom fully down.
 TEST_F(Input, TheKnobFollowsThePointerHeightAndReturnsToTheCentre) {
     const QPoint grab = At(form->PitchBendPanel);
-    const int top = form->PitchBendPanel->y(), trackTop = form->PitchBendPanel2->y();
+    const int rest = form->PitchBendPanel->y(), top = form->PitchBendPanel2->y();
     QCursor::setPos(form->mapToGlobal(grab));
     QTest::mousePress(form->windowHandle(), Qt::LeftButton, Qt::NoModifier, grab);
-    const struct {
-        int dy, knobTop, step;
-    } moves[] = {{-10, top - 10, -1}, {-1000, trackTop, 127}, {1000, trackTop + form->BendTravel, 0}};
+    const struct { int dy, knobTop, step; } moves[] = {{-1000, top, 127}, {1000, top + form->BendTravel, 0}};
     for (const auto& move : moves) {
         QCursor::setPos(form->mapToGlobal(grab + QPoint(25, move.dy)));
-        ASSERT_TRUE(QTest::qWaitFor([&] { return form->BendTop == move.knobTop; }, 30000)) << move.dy;
-        EXPECT_EQ(form->PitchBendPanel->y(), move.knobTop);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return form->PitchBendPanel->y() == move.knobTop; }, 30000));
         const MsgList sent = Messages();
-        if (move.step >= 0) {
-            EXPECT_EQ(MsgList(sent.end() - 3, sent.end()),
-                      (MsgList{midi::PitchBend(0, move.step), midi::PitchBend(1, move.step),
-                               midi::PitchBend(2, move.step)}));
-        }
+        EXPECT_EQ(MsgList(sent.end() - 3, sent.end()),
+                  (MsgList{midi::PitchBend(0, move.step), midi::PitchBend(1, move.step),
+                           midi::PitchBend(2, move.step)}));
     }
     Clear();
     QTest::mouseRelease(form->windowHandle(), Qt::LeftButton, Qt::NoModifier, grab);
     EXPECT_EQ(Messages(), (MsgList{midi::PitchBend(0, 64), midi::PitchBend(1, 64), midi::PitchBend(2, 64),
                                    midi::PitchBend(9, 64)}));
-    EXPECT_EQ(form->PitchBendPanel->y(), top);
+    EXPECT_EQ(form->PitchBendPanel->y(), rest);
 }
 
 // A click on each control panel: one step, never past its bound, and the reset, the saved copy and the

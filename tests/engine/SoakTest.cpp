@@ -1,9 +1,9 @@
 // A long random performance on the real window: keys pressed, repeated and released (several at once), all
 // three mouse buttons pressed and released over random panels, focus losses, a menu opening, control steps,
-// octave toggles and keyboard-type changes. After every event the notes the recorded MIDI leaves sounding
-// must be those of a model written from the rules of playing: a panel's press sounds its note (and the
-// doublings) unless the panel is down already, its release ends them as they compute at that moment, and a
-// control step silences everything. Set CLAVITO_SOAK_SEED to replay a run.
+// octave toggles, keyboard-type and sound changes. After every event the notes the recorded MIDI leaves
+// sounding must be those of a model written from the rules of playing: a panel's press sounds its note (and
+// the doublings) unless the panel is down already, its release ends them as they compute at that moment, and
+// a control step silences everything. Set CLAVITO_SOAK_SEED to replay a run.
 #include <QAction>
 #include <QMenu>
 #include <bitset>
@@ -123,8 +123,10 @@ protected:
             form->SoundPopup->hide();
         } else if (kind == 2)
             (Pick(2) ? form->High1 : form->Low1)->trigger();
-        else if (heldKeys.empty())
-            std::array{form->N1061, form->N981, form->N1011}[Pick(3)]->trigger();
+        else if (heldKeys.empty()) // a keyboard type, percussion or a melodic sound
+            std::array{form->N1061, form->N981, form->N1011, form->N13,
+                       form->SoundPopupJ->actions()[0]->menu()->actions()[0]}[Pick(5)]
+                ->trigger();
         for (const auto& [evdev, panel] : heldKeys)
             if (kind < 2)
                 Act(panel, false, true);

@@ -8,10 +8,6 @@
 using namespace platform;
 
 namespace {
-QImage render(QWidget& widget) {
-    return widget.grab().toImage().convertToFormat(QImage::Format_RGB32);
-}
-
 // One letter per ring from the edge inwards: B black, L light, D dark, C the panel's Color.
 TEST(PanelLook, BevelsAndBorderFromTheEdgeInwards) {
     const struct {
@@ -33,7 +29,7 @@ TEST(PanelLook, BevelsAndBorderFromTheEdgeInwards) {
         panel.setBevelOuter(c.outer);
         panel.setBevelInner(c.inner);
         panel.setBevelWidth(c.width);
-        const QImage image = render(panel);
+        const QImage image = panel.grab().toImage().convertToFormat(QImage::Format_RGB32);
         const QRgb colours[] = {QColor(Qt::black).rgb(), panel.palette().color(QPalette::Light).rgb(),
                                 panel.palette().color(QPalette::Dark).rgb(), panel.Color().rgb()};
         const auto want = [&](char letter) { return colours[std::string("BLDC").find(letter)]; };

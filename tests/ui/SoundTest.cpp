@@ -35,45 +35,30 @@ protected:
     }
 };
 
-TEST_F(Sound, AnyOfTheFourMenusChoosesTheInstrument) {
+// The choice from any menu shows and marks in the attached menus, and the other language keeps it.
+TEST_F(Sound, AnyOfTheFourMenusChoosesTheInstrumentAndTheLanguageSwitchKeepsIt) {
+    const QString names[] = {QString::fromUtf8("ｱｺｰｽﾃｨｯｸ ｷﾞﾀｰ(ﾅｲﾛﾝ)"),
+                             QStringLiteral("Acoustic guitar (nylon)")};
     QMenu* menus[] = {form->MainMenuJ.Sound, form->SoundPopupJ, form->MainMenuE.Sound, form->SoundPopupE};
     for (QMenu* menu : menus) {
         const bool english = menu == menus[2] || menu == menus[3];
-        if (english)
-            form->English1Click();
+        (english ? form->English2 : form->Japanese1)->trigger();
         Clear();
         Item(menu, 3, 0)->trigger();
         EXPECT_EQ(Messages(), (MsgList{ProgramChange(0, 24), ProgramChange(1, 24), ProgramChange(2, 24)}));
-        EXPECT_EQ(form->SoundPanel->Caption(),
-                  QString::fromUtf8(english ? "Acoustic guitar (nylon)" : "ｱｺｰｽﾃｨｯｸ ｷﾞﾀｰ(ﾅｲﾛﾝ)"));
+        EXPECT_EQ(form->SoundPanel->Caption(), names[english]);
         EXPECT_EQ(Marks(form->Menu->Sound), Marks(form->SoundPopup));
         EXPECT_EQ(Marks(form->SoundPopup), (MarkList{{3, -1}, {3, 0}}));
+        (english ? form->Japanese2 : form->English1)->trigger();
+        EXPECT_EQ(form->menuBar()->actions().first(), form->Menu->Sound->menuAction());
+        EXPECT_EQ(form->SoundPanel->Caption(), names[!english]);
+        EXPECT_EQ(Marks(form->Menu->Sound), (MarkList{{3, -1}, {3, 0}}));
+        EXPECT_EQ(form->PitLabel->Hint() == "L_Button - Return  R_Button - Stay", !english);
+        EXPECT_EQ(Messages().size(), 3u) << "switching the language sends nothing";
         Item(menu, 0, 0)->trigger();
     }
+    form->Percussion3->trigger();
+    EXPECT_EQ(form->SoundPanel->Caption(), QStringLiteral("ﾊﾟｰｶｯｼｮﾝ"));
+    EXPECT_EQ(Marks(form->SoundPopupJ), (MarkList{{16, -1}}));
 }
-
-TEST_F(Sound, PercussionAndTheLanguageSwitchSendNothingAndRenewDisplayAndMarks) {
-    Item(form->SoundPopupJ, 1, 1)->trigger();
-    EXPECT_EQ(form->SoundPanel->Caption(), QStringLiteral("ｸﾞﾛｯｹﾝ"));
-    Clear();
-    form->English2->trigger();
-    EXPECT_EQ(form->menuBar()->actions().first(), form->MainMenuE.Sound->menuAction());
-    EXPECT_EQ(form->SoundPanel->Caption(), QStringLiteral("Glockenspiel"));
-    EXPECT_EQ(Marks(form->SoundPopupE), (MarkList{{1, -1}, {1, 1}}));
-    EXPECT_EQ(Marks(form->MainMenuJ.Sound), Marks(form->SoundPopupJ)) << "none";
-    EXPECT_TRUE(form->English1->isChecked() && !form->Japanese1->isChecked());
-    EXPECT_EQ(form->PitLabel->Hint(), QStringLiteral("L_Button - Return  R_Button - Stay"));
-    form->Japanese1->trigger();
-    EXPECT_EQ(form->SoundPanel->Caption(), QStringLiteral("ｸﾞﾛｯｹﾝｼｭﾋﾟｰﾙ"));
-    form->N13->trigger();
-    EXPECT_EQ(form->ChannelBase, 9);
-    EXPECT_EQ(Marks(form->MainMenuJ.Sound), (MarkList{{16, -1}}));
-    form->English1Click();
-    EXPECT_EQ(form->SoundPanel->Caption(), QStringLiteral("Percussion"));
-    EXPECT_TRUE(Events().empty());
-    Item(form->MainMenuE.Sound, 2, 1)->trigger();
-    EXPECT_EQ(form->ChannelBase, 0);
-    EXPECT_EQ(Marks(form->MainMenuE.Sound), (MarkList{{2, -1}, {2, 1}}));
-}
-
 } // namespace
