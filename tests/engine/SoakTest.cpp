@@ -98,10 +98,9 @@ protected:
     }
     void MouseEvent() {
         const unsigned slot = Pick(3);
-        int panel;
-        do // not the panels hidden under 101 English
-            panel = 1 + static_cast<int>(Pick(58));
-        while (panel == 13 || panel == 37 || panel == 48);
+        const int panel = 1 + static_cast<int>(Pick(58));
+        if (!form->Panel(panel)->isVisible()) // hidden under 101 English
+            return;
         const QPoint at = At(form->Panel(panel), QPoint(static_cast<int>(Pick(30)) - 15, 0));
         if (pressedBy[slot]) {
             QTest::mouseRelease(form->windowHandle(), kButtons[slot], Qt::NoModifier, at);

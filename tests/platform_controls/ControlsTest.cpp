@@ -17,8 +17,6 @@ TEST(PanelLook, BevelsAndBorderFromTheEdgeInwards) {
         const char *topLeft, *bottomRight;
     } cases[] = {
         {false, TBevelCut::bvRaised, TBevelCut::bvNone, 1, "LC", "DC"},
-        {false, TBevelCut::bvLowered, TBevelCut::bvNone, 1, "DC", "LC"},
-        {true, TBevelCut::bvNone, TBevelCut::bvNone, 1, "BC", "BC"},
         {true, TBevelCut::bvLowered, TBevelCut::bvRaised, 3, "BDDDLLLC", "BLLLDDDC"},
     };
     for (const auto& c : cases) {

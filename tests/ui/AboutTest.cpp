@@ -15,7 +15,6 @@ TEST(AboutBox, EnterAndEscClose) {
             QTimer::singleShot(0, &box, [&box] { box.done(42); });
         });
         EXPECT_EQ(box.exec(), key == Qt::Key_A ? 42 : QDialog::Accepted) << key;
-        EXPECT_FALSE(box.isVisible()) << key;
     }
 }
 } // namespace
