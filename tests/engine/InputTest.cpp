@@ -80,13 +80,22 @@ TEST_F(Input, HoldingAControlPanelRepeatsAfterTheDelayAtTheRate) {
     EXPECT_FALSE(form->SuperTimer2->Enabled());
 }
 
-// The knob follows the pointer's height only: the top of its track bends fully up, the bottom fully down.
+// The knob follows the pointer's height only: the top of its track bends fully up, the rest position 63
+// (a step a pixel), the bottom fully down.
 TEST_F(Input, TheKnobFollowsThePointerHeightAndReturnsToTheCentre) {
     const QPoint grab = At(form->PitchBendPanel);
     const int rest = form->PitchBendPanel->y(), top = form->PitchBendPanel2->y();
     QCursor::setPos(form->mapToGlobal(grab));
     QTest::mousePress(form->windowHandle(), Qt::LeftButton, Qt::NoModifier, grab);
-    const struct { int dy, knobTop, step; } moves[] = {{-1000, top, 127}, {1000, top + form->BendTravel, 0}};
+    const struct {
+        int dy, knobTop, step;
+    } moves[] = {
+        // clang-format off
+        {-1000, top, 127},
+        {0, rest, 63},
+        {1000, top + form->BendTravel, 0},
+        // clang-format on
+    };
     for (const auto& move : moves) {
         QCursor::setPos(form->mapToGlobal(grab + QPoint(25, move.dy)));
         ASSERT_TRUE(QTest::qWaitFor([&] { return form->PitchBendPanel->y() == move.knobTop; }, 30000));
