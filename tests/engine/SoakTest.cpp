@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QMenu>
 #include <bitset>
+#include <map>
 #include <random>
 
 #include "components/SuperTimer/SuperTimer.h"

@@ -1,5 +1,4 @@
 #include <QImage>
-#include <QTest>
 #include <gtest/gtest.h>
 #include <string>
 
