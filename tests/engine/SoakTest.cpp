@@ -1,12 +1,13 @@
 // A long random performance on the real window: keys pressed, repeated and released (several at once), all
 // three mouse buttons pressed and released over random panels, focus losses, a menu opening, control steps,
-// octave toggles and keyboard-type changes. After every event the notes the recorded MIDI leaves sounding
-// must be those of a model written from the rules of playing: a panel's press sounds its note (and the
-// doublings) unless the panel is down already, its release ends them as they compute at that moment, and a
-// control step silences everything. Set CLAVITO_SOAK_SEED to replay a run.
+// octave toggles, keyboard-type and sound changes. After every event the notes the recorded MIDI leaves
+// sounding must be those of a model written from the rules of playing: a panel's press sounds its note (and
+// the doublings) unless the panel is down already, its release ends them as they compute at that moment, and
+// a control step silences everything. Set CLAVITO_SOAK_SEED to replay a run.
 #include <QAction>
 #include <QMenu>
 #include <bitset>
+#include <map>
 #include <random>
 
 #include "components/SuperTimer/SuperTimer.h"
@@ -74,16 +75,11 @@ protected:
             Set(2, n - 12, press);
     }
     // A typing key repeats a control panel's step while it is down; the mouse never acts on a panel down.
-    void Down(int panel, bool byKey) {
-        if (!down[panel] || (byKey && TagOf(panel) <= 10))
-            Action(TagOf(panel), true);
-        down[panel] = true;
-    }
     // A key finds its panel up when the mouse raised it already; a mouse release always acts.
-    void Up(int panel, bool byKey) {
-        if (down[panel] || !byKey)
-            Action(TagOf(panel), false);
-        down[panel] = false;
+    void Act(int panel, bool press, bool byKey) {
+        if (press ? !down[panel] || (byKey && TagOf(panel) <= 10) : down[panel] || !byKey)
+            Action(TagOf(panel), press);
+        down[panel] = press;
     }
 
     void KeyEvent() {
@@ -92,54 +88,48 @@ protected:
         if (held && Pick(2)) {
             KeyUp(evdev);
             heldKeys.erase(evdev);
-            Up(panel, true);
+            Act(panel, false, true);
         } else if (held || heldKeys.size() < 6) {
             if (held) // the window system's repeat: a release (dropped) and a press
                 Key(QEvent::KeyRelease, evdev, true);
             KeyDown(evdev, held);
             heldKeys[evdev] = panel;
-            Down(panel, true);
+            Act(panel, true, true);
         }
     }
     void MouseEvent() {
         const unsigned slot = Pick(3);
-        int panel;
-        do // not the panels hidden under 101 English
-            panel = 1 + static_cast<int>(Pick(58));
-        while (panel == 13 || panel == 37 || panel == 48);
+        const int panel = 1 + static_cast<int>(Pick(58));
+        if (!form->Panel(panel)->isVisible()) // hidden under 101 English
+            return;
         const QPoint at = At(form->Panel(panel), QPoint(static_cast<int>(Pick(30)) - 15, 0));
         if (pressedBy[slot]) {
             QTest::mouseRelease(form->windowHandle(), kButtons[slot], Qt::NoModifier, at);
-            Up(std::exchange(pressedBy[slot], 0), false);
+            Act(std::exchange(pressedBy[slot], 0), false, false);
             return;
         }
         QTest::mousePress(form->windowHandle(), kButtons[slot], Qt::NoModifier, at);
         pressedBy[slot] = slot != 0 && pressedBy[0] ? pressedBy[0] : panel; // only the left captures
-        Down(pressedBy[slot], false);
+        Act(pressedBy[slot], true, false);
     }
+    // Another window or a menu takes the keyboard (the held keys end), or an option changes.
     void WindowEvent() {
         QWidget other;
-        switch (Pick(4)) {
-        case 0:
-            other.show();
-            other.activateWindow();
-            ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
-            for (const auto& [evdev, panel] : heldKeys)
-                Up(panel, true);
-            break;
-        case 1:
+        const unsigned kind = Pick(4);
+        if (kind == 0)
+            Activate(&other);
+        else if (kind == 1) {
             form->SoundPopup->popup(QPoint(0, 0));
             form->SoundPopup->hide();
-            for (const auto& [evdev, panel] : heldKeys)
-                Up(panel, true);
-            break;
-        case 2:
+        } else if (kind == 2)
             (Pick(2) ? form->High1 : form->Low1)->trigger();
-            break;
-        default:
-            if (heldKeys.empty())
-                std::array{form->N1061, form->N981, form->N1011}[Pick(3)]->trigger();
-        }
+        else // a sound, or a keyboard type while no key is held (a held key's code would map anew)
+            std::array{form->N13, form->SoundPopupJ->actions()[0]->menu()->actions()[0], form->N1061,
+                       form->N981, form->N1011}[Pick(heldKeys.empty() ? 5 : 2)]
+                ->trigger();
+        for (const auto& [evdev, panel] : heldKeys)
+            if (kind < 2)
+                Act(panel, false, true);
         // The offscreen platform leaves no window active when a popup closes; a desktop's would not.
         QCoreApplication::processEvents();
         form->activateWindow();
@@ -182,16 +172,7 @@ TEST_F(Soak, ARandomPerformanceSoundsExactlyWhatThePanelsHold) {
         Replay();
         ASSERT_TRUE(actual == model) << "after event " << event << ", sounding " << actual << "\nnot "
                                      << model;
-        ASSERT_TRUE(form->Key >= -46 && form->Key <= 39 && form->Volume >= 0 && form->Volume <= 32 &&
-                    form->Modulation >= 0 && form->Modulation <= 32 && form->PosShift >= 0 &&
-                    form->PosShift <= 6);
+        ASSERT_TRUE(form->Key >= -46 && form->Key <= 39 && form->PosShift >= 0 && form->PosShift <= 6);
     }
-    for (std::size_t slot = 0; slot < 3; ++slot)
-        if (pressedBy[slot])
-            QTest::mouseRelease(form->windowHandle(), kButtons[slot], Qt::NoModifier, At(form->Panel(1)));
-    for (const auto& [evdev, panel] : heldKeys)
-        KeyUp(evdev);
-    Replay();
-    EXPECT_TRUE(actual.none()) << actual;
 }
 } // namespace

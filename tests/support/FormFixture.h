@@ -37,7 +37,6 @@ protected:
         });
         platform::SetHelpHook([this](std::uint32_t command) { helpCommands.push_back(command); });
     }
-
     void TearDown() override {
         form.reset();
         platform::SetMessageBoxHook({});
@@ -45,13 +44,11 @@ protected:
     }
 
     QString IniPath() const { return dir.filePath(QStringLiteral("clavito.INI")); }
-
     void WriteIni(const QByteArray& content) {
         QFile file(IniPath());
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(content);
     }
-
     QByteArray ReadIni() const {
         QFile file(IniPath());
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
@@ -63,12 +60,16 @@ protected:
             TMainForm::Setup{platform::recordingMidiOpener(log, openCode), IniPath()});
         form->show();
     }
-
-    // Shows the window and gives it the keyboard, as a user's click on it would.
+    // Shows the window and gives it the keyboard, as a user's click on it would; the log starts empty.
     void StartActive() {
         Start();
-        form->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+        Activate(form.get());
+        Clear();
+    }
+    static void Activate(QWidget* window) {
+        window->show();
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window));
     }
 
     // A typing key as the window system delivers it: to the window, known by its XKB keycode (evdev + 8).
@@ -84,11 +85,8 @@ protected:
     QPoint At(QWidget* control, QPoint offset = {}) const {
         return control->mapTo(form.get(), control->rect().center() + offset);
     }
-    void Press(QWidget* control, Qt::MouseButton button = Qt::LeftButton) {
-        QTest::mousePress(form->windowHandle(), button, Qt::NoModifier, At(control));
-    }
-    void Release(QWidget* control, Qt::MouseButton button = Qt::LeftButton) {
-        QTest::mouseRelease(form->windowHandle(), button, Qt::NoModifier, At(control));
+    void Click(QWidget* control, Qt::MouseButton button = Qt::LeftButton) {
+        QTest::mouseClick(form->windowHandle(), button, Qt::NoModifier, At(control));
     }
 
     // Closes the window; the hide sequence runs.
@@ -96,7 +94,6 @@ protected:
 
     std::vector<platform::MidiEvent> Events() const { return *log; }
     void Clear() { log->clear(); }
-
     // Only the short messages, in order.
     std::vector<std::uint32_t> Messages() const {
         std::vector<std::uint32_t> messages;
