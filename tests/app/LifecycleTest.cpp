@@ -1,6 +1,8 @@
 // The show and hide sequences against a recording port and a settings file in a temporary folder.
 #include <QAction>
 #include <QMenu>
+#include <QTimer>
+#include <stdexcept>
 
 #include "support/FormFixture.h"
 
@@ -62,5 +64,15 @@ TEST_F(Lifecycle, AFailedOpenShowsOneBoxAndTheControlsStillWork) {
         Stop();
         EXPECT_TRUE(Events().empty());
     }
+}
+// An error that escapes a handler is shown in the application's error box, and the program plays on.
+TEST_F(Lifecycle, AnEscapedErrorIsShownAndPlayGoesOn) {
+    Start();
+    QTimer::singleShot(0, form.get(), [] { throw std::runtime_error("disk on fire"); });
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !boxes.empty(); }));
+    EXPECT_EQ(boxes, (std::vector<ShownBox>{{"Clavito", "disk on fire"}}));
+    Clear();
+    Click(form->Panel(38));
+    EXPECT_EQ(Messages().front(), midi::NoteOn(0, 57));
 }
 } // namespace

@@ -45,6 +45,25 @@ TEST_F(Input, LosingTheKeyboardReleasesTheHeldKeys) {
     EXPECT_TRUE(Messages().empty()) << "its panel is up already";
 }
 
+// Where a label overlaps a key panel, a press on the shared pixels presses a key panel.
+TEST_F(Input, LabelsLieBeneathTheKeyPanels) {
+    int overlaps = 0;
+    for (auto* label : form->MainPanel->findChildren<platform::TLabel*>())
+        for (int number = 1; number <= 58; ++number) {
+            const QRect shared = label->geometry() & form->Panel(number)->geometry();
+            if (!form->Panel(number)->isVisible() || shared.isEmpty())
+                continue;
+            ++overlaps;
+            const QPoint at = form->MainPanel->mapTo(form.get(), shared.center());
+            QTest::mousePress(form->windowHandle(), Qt::LeftButton, Qt::NoModifier, at);
+            auto* pressed = qobject_cast<platform::TPanel*>(form->MainPanel->childAt(shared.center()));
+            ASSERT_TRUE(pressed) << label->objectName().toStdString() << " is on top";
+            EXPECT_EQ(pressed->BevelOuter(), platform::TBevelCut::bvLowered);
+            QTest::mouseRelease(form->windowHandle(), Qt::LeftButton, Qt::NoModifier, at);
+        }
+    EXPECT_GT(overlaps, 0);
+}
+
 TEST_F(Input, TheSoundPopupTakesTheKeyboardAndADoubleClickPressesAgain) {
     KeyDown(KEY_Z);
     KeyDown(KEY_COMPOSE);
