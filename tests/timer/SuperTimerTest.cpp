@@ -60,7 +60,7 @@ struct Script {
 };
 
 const Script kScripts[] = {
-    {"FirstTickOneIntervalAfterEnabling", Nothing, Nothing, {{39, no}, {40, 40}, {79, no}, {80, 80}}, false},
+    {"FirstTickOnTime", Nothing, Nothing, {{10, no}, {39, no}, {40, 40}, {79, no}, {80, 80}}, false},
     {"LateTickComesOnce", Nothing, Slow, {{40, 40}, {500, 500}, {539, no}, {540, 540}, {579, no}}, false},
     {"StopTicksStopsOnTheThird", StopAtThird, Nothing, {{40, 40}, {80, 80}, {120, 120}, {999, no}}, true},
     {"CountDownStopsAtZero", CountDownFrom100, Nothing, {{40, 60}, {80, 20}, {120, -20}, {999, no}}, true},
