@@ -31,12 +31,9 @@ useradd -m "$user"
 home=$(getent passwd "$user" | cut -d: -f6)
 before=$(ls /usr/bin)
 start_xvfb
-(cd / && exec setpriv --reuid="$user" --regid="$user" --clear-groups env -i HOME="$home" DISPLAY="$DISPLAY" \
-    PATH=/usr/bin:/bin JACK_NO_START_SERVER=1 /usr/bin/clavito) >"$WORK/clavito.log" 2>&1 &
-CLAVITO_PID=$!
-PIDS+=("$CLAVITO_PID")
-read_and_dismiss_error_box
-grep -qx 'No Midi Device' <<<"$BOX_TEXT" || fail "the box reads: $BOX_TEXT"
+start_clavito setpriv --reuid="$user" --regid="$user" --clear-groups env -i -C / HOME="$home" \
+    DISPLAY="$DISPLAY" PATH=/usr/bin:/bin JACK_NO_START_SERVER=1 /usr/bin/clavito
+read_error_box 'No Midi Device'
 wait_for_main_window
 stop_clavito
 grep -qx 'Volume=25' "$home/.config/clavito/clavito.INI" || fail "no settings in ~/.config/clavito"

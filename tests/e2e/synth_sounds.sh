@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# The built-in synthesizer really sounds, and only while it should: a key held in the window, rendered by
-# FluidSynth's file driver in real time, gives silence before the key, sound while it is held, and silence
-# again once the release has died away.
+# The built-in synthesizer, rendered by FluidSynth's file driver (16-bit stereo at 44.1 kHz): silence before
+# the key, sound while it is held, and silence again once the release has died away. Each step waits for a
+# stretch of rendered audio, so the positions hold however slowly the machine renders.
 source "$(dirname "$0")/lib.sh"
 start_xvfb
 install_clavito <<INI
@@ -13,13 +13,17 @@ AudioFile=$WORK/out.wav
 INI
 start_clavito
 wait_for_main_window
-xdotool windowfocus --sync "$(main_window)"
-wait_for 20 test -s "$WORK/out.wav" || fail "no audio file"
-sleep 1
+xdotool windowfocus --sync "$WINDOW"
+rendered_ms() { echo $((($(stat -c %s "$WORK/out.wav" 2>/dev/null || echo 44) - 44) * 10 / 1764)); }
+render() {
+    local until=$(($(rendered_ms) + $1))
+    wait_for "[ \$(rendered_ms) -ge $until ]" || fail "rendering stalled"
+}
+render 1000
 xdotool keydown z
-sleep 0.5
+render 500
 xdotool keyup z
-sleep 3
+render 3000
 stop_clavito
 # peak <sox trim arguments>: the largest magnitude of a sample in that stretch of the recording.
 peak() {
@@ -27,8 +31,7 @@ peak() {
         awk '/^M(ax|in)imum amplitude/ { m = ($3 < 0 ? -$3 : $3); if (m > p) p = m } END { print p + 0 }'
 }
 before=$(peak 0 0.5) during=$(peak 0 -2) after=$(peak -1)
-echo "peak amplitude before the key $before, with it $during, after the release $after"
-awk -v p="$before" 'BEGIN { exit !(p < 0.001) }' || fail "sound before the key (peak $before)"
-awk -v p="$during" 'BEGIN { exit !(p > 0.01) }' || fail "the key is silent (peak $during)"
-awk -v p="$after" 'BEGIN { exit !(p < 0.001) }' || fail "the note never ended (peak $after)"
-echo "PASS"
+echo "peak before the key $before, with it $during, after the release $after"
+awk -v b="$before" -v d="$during" -v a="$after" 'BEGIN { exit !(b < 0.001 && d > 0.01 && a < 0.001) }' ||
+    fail "not silent, sounding, silent"
+echo PASS

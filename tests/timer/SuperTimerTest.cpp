@@ -1,24 +1,121 @@
-// Whole timers on the real clock and the real UI thread: handlers that switch timers, ticks inside a nested
-// event loop, and no tick once disabled or destroyed.
+// The thread timer on the UI thread's event loop. The scripts run on a clock the test moves by hand, enabled
+// just before the clock wraps, so that every tick's reading, and with it Elapsed, comes out exact.
+#include <unistd.h>
+
+#include <atomic>
 #include <memory>
+#include <optional>
 #include <string>
 #include <thread>
+#include <vector>
 
 #include <QMenu>
 #include <QTest>
 #include <gtest/gtest.h>
 
 #include "components/SuperTimer/SuperTimer.h"
-#include "timer/Watchdog.h"
 
 namespace {
 
-using namespace std::chrono_literals;
+// A deadlock ends the test's process instead of hanging the suite.
+[[maybe_unused]] const unsigned kWatchdog = alarm(60);
+
+std::atomic<std::uint32_t> clockNow{0};
+std::uint32_t ReadClock() {
+    return clockNow;
+}
+void SetClock(std::uint32_t sinceEnabling) {
+    clockNow = 0xFFFFFFF0u + sinceEnabling;
+}
+
+using Action = void (*)(TSuperTimer&);
+void Nothing(TSuperTimer&) {}
+void StopAtThird(TSuperTimer& t) {
+    t.setStopTicks(3);
+}
+void CountDownFrom100(TSuperTimer& t) {
+    t.setElapsed(100);
+    t.setCountDown(true);
+}
+void SwitchToCountDown(TSuperTimer& t) {
+    t.setCountDown(true);
+}
+// Runs past the next due time: that tick must neither start inside it nor come twice.
+void Slow(TSuperTimer&) {
+    SetClock(500);
+    QTest::qWait(60);
+}
+
+struct Step {
+    std::uint32_t at;                    // milliseconds after enabling
+    std::optional<std::int32_t> elapsed; // of the tick now awaited; none: no tick may come
+};
+constexpr std::nullopt_t no = std::nullopt;
+
+struct Script {
+    const char* name;
+    Action before, firstTick;
+    std::vector<Step> steps;
+    bool stops;
+};
+
+const Script kScripts[] = {
+    {"FirstTickOnTime", Nothing, Nothing, {{10, no}, {39, no}, {40, 40}, {79, no}, {80, 80}}, false},
+    {"LateTickComesOnce", Nothing, Slow, {{40, 40}, {500, 500}, {539, no}, {540, 540}, {579, no}}, false},
+    {"StopTicksStopsOnTheThird", StopAtThird, Nothing, {{40, 40}, {80, 80}, {120, 120}, {999, no}}, true},
+    {"CountDownStopsAtZero", CountDownFrom100, Nothing, {{40, 60}, {80, 20}, {120, -20}, {999, no}}, true},
+    {"CountDownSwitchedWhileRunning", Nothing, SwitchToCountDown, {{40, 40}, {80, 0}, {999, no}}, true},
+};
+
+void PrintTo(const Script& script, std::ostream* out) {
+    *out << script.name;
+}
+
+class TimerScript : public ::testing::TestWithParam<Script> {};
+
+TEST_P(TimerScript, TicksAsScripted) {
+    const Script& script = GetParam();
+    TSuperTimer timer{nullptr, ReadClock};
+    timer.setInterval(40);
+    std::vector<std::int32_t> ticks;
+    bool inTick = false;
+    int stops = 0;
+    timer.OnTimer = [&](TSuperTimer* sender) {
+        EXPECT_FALSE(inTick) << "a tick began inside another";
+        inTick = true;
+        ticks.push_back(sender->Elapsed());
+        if (ticks.size() == 1)
+            script.firstTick(*sender);
+        inTick = false;
+    };
+    timer.OnStop = [&](TSuperTimer* sender) {
+        EXPECT_FALSE(sender->Enabled());
+        ++stops;
+    };
+    script.before(timer);
+    SetClock(0);
+    timer.setEnabled(true);
+    std::size_t seen = 0;
+    for (const Step& step : script.steps) {
+        SetClock(step.at);
+        if (!step.elapsed) {
+            QTest::qWait(60);
+            EXPECT_EQ(ticks.size(), seen) << "early tick or burst at " << step.at;
+            continue;
+        }
+        ASSERT_TRUE(QTest::qWaitFor([&] { return ticks.size() > seen; }, 20000)) << "no tick at " << step.at;
+        EXPECT_EQ(ticks[seen++], *step.elapsed) << "at " << step.at;
+    }
+    EXPECT_EQ(stops, script.stops ? 1 : 0);
+    EXPECT_EQ(timer.Enabled(), !script.stops);
+}
+
+INSTANTIATE_TEST_SUITE_P(Scripts, TimerScript, ::testing::ValuesIn(kScripts),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 // The auto-repeat hand-over: the delay's handler disables it and enables the repeat; the delay's stop test
 // still runs after its handler.
 TEST(SuperTimer, HandlerDisablesItsTimerAndEnablesAnother) {
-    const Watchdog watchdog("hand-over between timers");
     TSuperTimer delay;
     TSuperTimer repeat;
     delay.setInterval(40);
@@ -38,24 +135,26 @@ TEST(SuperTimer, HandlerDisablesItsTimerAndEnablesAnother) {
     EXPECT_EQ(order, "dsrr");
 }
 
-TEST(SuperTimer, NoTickRunsOnceDisabled) {
-    const Watchdog watchdog("tick after disabling");
-    for (int round = 0; round < 20; ++round) {
-        TSuperTimer timer;
-        timer.setInterval(1);
-        int ticks = 0;
-        timer.OnTimer = [&](TSuperTimer*) { ++ticks; };
-        timer.setEnabled(true);
-        std::this_thread::sleep_for(10ms); // the worker hands a tick over and waits for it
-        timer.setEnabled(false);
-        QTest::qWait(20);
-        EXPECT_EQ(ticks, 0) << "round " << round;
+// Interval 1 leaves the worker waiting for its tick to be taken, 65535 leaves it asleep; either way no tick
+// runs once the timer is disabled or destroyed, and destroying never waits for the UI thread.
+TEST(SuperTimer, NoTickAfterDisablingOrDestroying) {
+    int ticks = 0;
+    for (int round = 0; round < 200; ++round) {
+        auto timer = std::make_unique<TSuperTimer>();
+        timer->setInterval(round % 2 ? 1 : 65535);
+        timer->OnTimer = [&ticks](TSuperTimer*) { ++ticks; };
+        timer->setEnabled(true);
+        std::this_thread::sleep_for(std::chrono::milliseconds(round % 4));
+        if (round % 8 < 4)
+            timer->setEnabled(false);
+        else
+            timer.reset();
+        QTest::qWait(2);
     }
+    EXPECT_EQ(ticks, 0);
 }
 
-// A menu's modal loop that a timer closes from its third tick returns.
 TEST(SuperTimer, TicksRunInsideAMenusLoop) {
-    const Watchdog watchdog("ticks inside a nested loop");
     QMenu menu;
     menu.addAction("Piano");
     TSuperTimer timer;
@@ -67,24 +166,7 @@ TEST(SuperTimer, TicksRunInsideAMenusLoop) {
     };
     timer.setEnabled(true);
     menu.exec(QPoint(10, 10));
-    timer.setEnabled(false);
     EXPECT_EQ(ticks, 3);
-}
-
-TEST(SuperTimer, DestroyedWhileItsWorkerWaits) {
-    const Watchdog watchdog("destroying a timer whose worker waits");
-    int ticks = 0;
-    for (int round = 0; round < 200; ++round) {
-        // Interval 1 leaves the worker waiting for its tick to be taken, 65535 leaves it asleep.
-        auto timer = std::make_unique<TSuperTimer>();
-        timer->setInterval(round % 2 ? 1 : 65535);
-        timer->OnTimer = [&ticks](TSuperTimer*) { ++ticks; };
-        timer->setEnabled(true);
-        std::this_thread::sleep_for(std::chrono::microseconds(round % 4 * 1000));
-        timer.reset();
-        QCoreApplication::processEvents();
-    }
-    EXPECT_EQ(ticks, 0);
 }
 
 } // namespace
