@@ -19,8 +19,10 @@ function(clavito_add_test)
         target_sources(${T_NAME} PRIVATE ${PROJECT_SOURCE_DIR}/tests/support/WidgetMain.cpp)
         target_link_libraries(${T_NAME} PRIVATE Qt6::Test)
         if(T_LIBS STREQUAL "clavito_lib")
-            # The whole program's tests run under its own application object, error box included.
+            # The whole program's tests run under its own application object, error box included, and
+            # record what the program sends in place of a real port.
             target_compile_definitions(${T_NAME} PRIVATE CLAVITO_PROGRAM_APPLICATION)
+            target_sources(${T_NAME} PRIVATE ${PROJECT_SOURCE_DIR}/tests/support/RecordingOutput.cpp)
         endif()
         set(env "QT_QPA_PLATFORM=offscreen")
     elseif(T_KIND STREQUAL "unit")

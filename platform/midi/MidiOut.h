@@ -17,10 +17,10 @@ namespace platform {
 
 // Open results, as the program reports them.
 inline constexpr std::uint32_t MMSYSERR_NOERROR = 0;
-inline constexpr std::uint32_t MMSYSERR_ALLOCATED = 4;  // "Device Already Allocated"
-inline constexpr std::uint32_t MIDIERR_NOMAP = 66;      // the synthesizer was chosen but no SoundFont loads
-inline constexpr std::uint32_t MIDIERR_NODEVICE = 68;   // no output could be opened at all
-inline constexpr std::uint32_t MMSYSERR_ERROR = 1;      // any other failure
+inline constexpr std::uint32_t MMSYSERR_ALLOCATED = 4; // "Device Already Allocated"
+inline constexpr std::uint32_t MIDIERR_NOMAP = 66;     // the synthesizer was chosen but no SoundFont loads
+inline constexpr std::uint32_t MIDIERR_NODEVICE = 68;  // no output could be opened at all
+inline constexpr std::uint32_t MMSYSERR_ERROR = 1;     // any other failure
 
 // One real destination for packed short messages (status | data1 << 8 | data2 << 16).
 class MidiOutput {
@@ -33,7 +33,7 @@ public:
 
 struct MidiOpenResult {
     std::uint32_t code = MMSYSERR_ERROR;
-    std::unique_ptr<MidiOutput> output;  // set exactly when code == MMSYSERR_NOERROR
+    std::unique_ptr<MidiOutput> output; // set exactly when code == MMSYSERR_NOERROR
 };
 
 // Opens an output for the settings file at settingsPath (reads its "MIDI" section).
@@ -59,16 +59,4 @@ private:
     std::unique_ptr<MidiOutput> output_;
 };
 
-// What a recording output saw, in order. Used by the widget tests in place of a real port.
-struct MidiEvent {
-    enum Kind { Message, Reset, Close } kind;
-    std::uint32_t msg = 0;
-    bool operator==(const MidiEvent&) const = default;
-};
-using MidiLog = std::vector<MidiEvent>;
-
-// An opener whose outputs append to *log (a Close event when the output is destroyed).
-// With code != 0 the open fails with that code and records nothing.
-MidiOpener recordingMidiOpener(std::shared_ptr<MidiLog> log, std::uint32_t code = MMSYSERR_NOERROR);
-
-}  // namespace platform
+} // namespace platform

@@ -29,7 +29,7 @@ TEST_F(Lifecycle, ShowSendsTheStoredSoundAndControllersAndHideSilencesThePort) {
         Clear();
         WriteIni(c.ini);
         Start();
-        std::vector<platform::MidiEvent> expected = {Reset()};
+        std::vector<MidiEvent> expected = {Reset()};
         for (const std::uint32_t program : c.programs)
             expected.push_back(Msg(program));
         for (const auto& [controller, value] : {std::pair{7, c.cc7}, std::pair{1, c.cc1}})
@@ -46,7 +46,7 @@ TEST_F(Lifecycle, ShowSendsTheStoredSoundAndControllersAndHideSilencesThePort) {
                   (std::vector{c.keyBar, c.volume, c.modulation, 100}));
         Clear();
         Stop();
-        EXPECT_EQ(Events(), (std::vector<platform::MidiEvent>{Reset(), Closed()})) << "the hide sequence";
+        EXPECT_EQ(Events(), (std::vector<MidiEvent>{Reset(), Closed()})) << "the hide sequence";
     }
     EXPECT_EQ(helpCommands, std::vector<std::uint32_t>(std::size(cases), platform::HELP_QUIT));
 }

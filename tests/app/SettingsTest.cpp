@@ -98,7 +98,7 @@ TEST_F(Settings, PositionIsClampedToTheScreen) {
 TEST_F(Settings, AFailedWriteIsReportedOnceAfterThePortIsClosed) {
     WriteIni(""); // a settings path below a regular file cannot be written, whoever runs the test
     const QString blocked = IniPath() + "/clavito.INI";
-    form = std::make_unique<TMainForm>(TMainForm::Setup{platform::recordingMidiOpener(log), blocked});
+    form = std::make_unique<TMainForm>(TMainForm::Setup{recordingMidiOpener(log), blocked});
     form->show();
     EXPECT_TRUE(boxes.empty());
     form->close();

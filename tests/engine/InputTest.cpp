@@ -23,7 +23,7 @@ protected:
         FormFixture::SetUp();
         StartActive();
     }
-    std::vector<platform::MidiEvent> ResetAndControllers() const {
+    std::vector<MidiEvent> ResetAndControllers() const {
         std::vector events = {Reset()};
         for (const auto& [controller, value] : {std::pair{7, form->Volume}, std::pair{1, form->Modulation}})
             for (int channel : {0, 1, 2, 9})

@@ -141,7 +141,7 @@ protected:
     void Replay() {
         for (; seen < log->size(); ++seen) {
             const std::uint32_t m = (*log)[seen].msg, kind = m & 0xF0;
-            if ((*log)[seen].kind == platform::MidiEvent::Reset)
+            if ((*log)[seen].kind == MidiEvent::Reset)
                 actual.reset();
             else if (kind == 0x90 || kind == 0x80) {
                 ASSERT_EQ((m >> 16) & 0x7F, kind == 0x90 ? 127u : 0u);

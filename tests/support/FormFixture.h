@@ -15,7 +15,7 @@
 #include "midi/Messages.h"
 #include "platform/dialogs/MessageBox.h"
 #include "platform/help/WinHelp.h"
-#include "platform/midi/MidiOut.h"
+#include "support/RecordingOutput.h"
 #include "ui/ClavitoMain.h"
 
 struct ShownBox {
@@ -25,9 +25,9 @@ struct ShownBox {
 
 class FormFixture : public ::testing::Test {
 public:
-    static platform::MidiEvent Msg(std::uint32_t msg) { return {platform::MidiEvent::Message, msg}; }
-    static platform::MidiEvent Reset() { return {platform::MidiEvent::Reset, 0}; }
-    static platform::MidiEvent Closed() { return {platform::MidiEvent::Close, 0}; }
+    static MidiEvent Msg(std::uint32_t msg) { return {MidiEvent::Message, msg}; }
+    static MidiEvent Reset() { return {MidiEvent::Reset, 0}; }
+    static MidiEvent Closed() { return {MidiEvent::Close, 0}; }
 
 protected:
     void SetUp() override {
@@ -57,7 +57,7 @@ protected:
     // Creates and shows the window; the show sequence runs. With openCode != 0 the port fails to open.
     void Start(std::uint32_t openCode = platform::MMSYSERR_NOERROR) {
         form = std::make_unique<TMainForm>(
-            TMainForm::Setup{platform::recordingMidiOpener(log, openCode), IniPath()});
+            TMainForm::Setup{recordingMidiOpener(log, openCode), IniPath()});
         form->show();
     }
     // Shows the window and gives it the keyboard, as a user's click on it would; the log starts empty.
@@ -92,19 +92,19 @@ protected:
     // Closes the window; the hide sequence runs.
     void Stop() { form->close(); }
 
-    std::vector<platform::MidiEvent> Events() const { return *log; }
+    std::vector<MidiEvent> Events() const { return *log; }
     void Clear() { log->clear(); }
     // Only the short messages, in order.
     std::vector<std::uint32_t> Messages() const {
         std::vector<std::uint32_t> messages;
-        for (const platform::MidiEvent& event : *log)
-            if (event.kind == platform::MidiEvent::Message)
+        for (const MidiEvent& event : *log)
+            if (event.kind == MidiEvent::Message)
                 messages.push_back(event.msg);
         return messages;
     }
 
     QTemporaryDir dir;
-    std::shared_ptr<platform::MidiLog> log = std::make_shared<platform::MidiLog>();
+    std::shared_ptr<MidiLog> log = std::make_shared<MidiLog>();
     std::unique_ptr<TMainForm> form;
     std::vector<ShownBox> boxes;
     std::vector<std::uint32_t> helpCommands;

@@ -1,12 +1,10 @@
 #include <utility>
 
-#include "platform/midi/MidiOut.h"
-
-namespace platform {
+#include "support/RecordingOutput.h"
 
 namespace {
 
-class RecordingOutput : public MidiOutput {
+class RecordingOutput : public platform::MidiOutput {
 public:
     explicit RecordingOutput(std::shared_ptr<MidiLog> log) : log_(std::move(log)) {}
     ~RecordingOutput() override { log_->push_back({MidiEvent::Close}); }
@@ -20,13 +18,11 @@ private:
 
 } // namespace
 
-MidiOpener recordingMidiOpener(std::shared_ptr<MidiLog> log, std::uint32_t code) {
-    return [log = std::move(log), code](const QString&) -> MidiOpenResult {
-        if (code != MMSYSERR_NOERROR) {
+platform::MidiOpener recordingMidiOpener(std::shared_ptr<MidiLog> log, std::uint32_t code) {
+    return [log = std::move(log), code](const QString&) -> platform::MidiOpenResult {
+        if (code != platform::MMSYSERR_NOERROR) {
             return {code, nullptr};
         }
-        return {MMSYSERR_NOERROR, std::make_unique<RecordingOutput>(log)};
+        return {platform::MMSYSERR_NOERROR, std::make_unique<RecordingOutput>(log)};
     };
 }
-
-} // namespace platform
