@@ -1,67 +1,42 @@
 #include "platform/profile/ProfileValues.h"
 
+#include <charconv>
+
 #include "platform/profile/IniText.h"
 #include "platform/profile/ProfileFile.h"
 
 namespace platform {
 namespace {
 
-constexpr std::uint64_t kLargestHex = 0xFFFFFFFFu;
-constexpr std::uint64_t kLargestPositive = 0x7FFFFFFFu;
-constexpr std::uint64_t kLargestNegative = 0x80000000u;
-
-int DigitValue(char c) {
-    if (c >= '0' && c <= '9') {
-        return c - '0';
-    }
-    if (c >= 'a' && c <= 'f') {
-        return c - 'a' + 10;
-    }
-    if (c >= 'A' && c <= 'F') {
-        return c - 'A' + 10;
-    }
-    return -1;
-}
-
-// Stops as soon as the number passes limit, so that any count of digits is safe.
-std::optional<std::uint64_t> ParseDigits(QByteArrayView digits, int base, std::uint64_t limit) {
-    if (digits.isEmpty()) {
+// The whole field as a number of one base, or nothing. std::from_chars takes no blanks, no '+' and, for an
+// unsigned type, no '-', and reports a number out of the type's range.
+template <typename Int> std::optional<Int> ParseWhole(QByteArrayView digits, int base) {
+    Int number{};
+    const char* end = digits.data() + digits.size();
+    const auto [stop, error] = std::from_chars(digits.data(), end, number, base);
+    if (error != std::errc() || stop != end) {
         return std::nullopt;
-    }
-    std::uint64_t number = 0;
-    for (const char c : digits) {
-        const int digit = DigitValue(c);
-        if (digit < 0 || digit >= base) {
-            return std::nullopt;
-        }
-        number = number * base + digit;
-        if (number > limit) {
-            return std::nullopt;
-        }
     }
     return number;
 }
 
+// Hexadecimal runs to 0xFFFFFFFF, read as the 32-bit pattern of a signed number.
 std::optional<std::int32_t> ParseHex(QByteArrayView digits) {
-    const std::optional<std::uint64_t> number = ParseDigits(digits, 16, kLargestHex);
+    const std::optional<std::uint32_t> number = ParseWhole<std::uint32_t>(digits, 16);
     if (!number) {
         return std::nullopt;
     }
-    return static_cast<std::int32_t>(static_cast<std::uint32_t>(*number));
+    return static_cast<std::int32_t>(*number);
 }
 
 std::optional<std::int32_t> ParseDecimal(QByteArrayView text) {
-    const bool negative = text.startsWith('-');
-    if (negative || text.startsWith('+')) {
+    if (text.startsWith('+')) {
         text = text.sliced(1);
+        if (text.startsWith('-')) {
+            return std::nullopt;
+        }
     }
-    const std::optional<std::uint64_t> number =
-        ParseDigits(text, 10, negative ? kLargestNegative : kLargestPositive);
-    if (!number) {
-        return std::nullopt;
-    }
-    const auto magnitude = static_cast<std::int64_t>(*number);
-    return static_cast<std::int32_t>(negative ? -magnitude : magnitude);
+    return ParseWhole<std::int32_t>(text, 10);
 }
 
 bool HasHexPrefix(QByteArrayView text) {

@@ -26,6 +26,7 @@ TEST_F(Settings, ValuesAreCheckedAndBadOnesRewrittenAtOnce) {
         {"[Sound]\nKey=40\nVolume=33\nModulation=33\nPosShift=7\n", {0, 25, 0, 0, 0, 0, 0, 0, 0, 1, 0}, "[Sound]\nKey=0\nVolume=25\nModulation=0\nPosShift=0\n"},
         {"[sound]\nKEY=-47\nVolume=-1\nModulation=-1\nPosShift=-1\n", {0, 25, 0, 0, 0, 0, 0, 0, 0, 1, 0}, "[sound]\nKEY=0\nVolume=25\nModulation=0\nPosShift=0\n"},
         {"[Sound]\nVolume=ten\n", {0, 25, 0, 0, 0, 0, 0, 0, 0, 1, 0}, nullptr},
+        {"[Sound]\nKey=0xFFFFFFFF\nVolume=$10\nModulation=+31\nPosShift=+-1\n", {-1, 16, 31, 0, 0, 0, 0, 0, 0, 1, 0}, nullptr},
         {"[Sound]\nIndex1=16\nIndex2=5\n", {0, 25, 0, 0, 16, 5, 0, 0, 0, 1, 0}, nullptr},
         {"[Sound]\nIndex1=16\nIndex2=-1\n", {0, 25, 0, 0, 0, 0, 0, 0, 0, 1, 0}, "[Sound]\nIndex1=0\nIndex2=0\n"},
         {"[Sound]\nIndex1=3\nIndex2=7\n", {0, 25, 0, 0, 3, 7, 0, 0, 0, 1, 0}, nullptr},
