@@ -10,9 +10,10 @@ set(CPACK_PACKAGE_DESCRIPTION
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION sound)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://github.com/clavito/clavito)
-# The libraries come from the binary itself; the SoundFont and the fonts are found at run time.
+# The linked libraries come from the binary itself. FluidSynth is loaded with dlopen when the built-in
+# synthesizer (the default output) is first used, so it is named here, with the SoundFont and the fonts.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fluid-soundfont-gm | timgm6mb-soundfont, fonts-liberation2")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libfluidsynth3 (>= 2.0.5), fluid-soundfont-gm | timgm6mb-soundfont, fonts-liberation2")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-ipafont-gothic, fonts-dejavu-core")
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS "jackd2 | pipewire-jack")
 set(CPACK_STRIP_FILES ON)

@@ -13,6 +13,7 @@ git clone -q --branch "$(git -C "$repo" rev-parse --abbrev-ref HEAD)" "$repo" "$
 "$WORK/src/scripts/package.sh"
 deb=$(ls "$WORK"/src/dist/clavito_*.deb)
 echo "package: $(basename "$deb"), $(stat -c %s "$deb") bytes; Depends: $(dpkg-deb -f "$deb" Depends)"
+dpkg-deb -f "$deb" Depends | grep -q 'libfluidsynth3' || fail "the built-in synthesizer's library is no dependency"
 DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "$deb" >/dev/null
 desktop-file-validate /usr/share/applications/$id.desktop || fail "desktop entry"
 appstreamcli validate --no-net /usr/share/metainfo/$id.metainfo.xml || fail "metainfo"
