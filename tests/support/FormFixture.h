@@ -2,11 +2,7 @@
 // A fixture that owns a temporary settings folder and a main window on a recording MIDI output, with every
 // modal box and the help viewer switched off.
 
-#include <memory>
-#include <vector>
-
 #include <QFile>
-#include <QKeyEvent>
 #include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -18,10 +14,7 @@
 #include "support/RecordingOutput.h"
 #include "ui/ClavitoMain.h"
 
-struct ShownBox {
-    QString caption, text;
-    bool operator==(const ShownBox&) const = default;
-};
+using ShownBox = std::pair<QString, QString>; // caption, text
 
 class FormFixture : public ::testing::Test {
 public:
@@ -32,9 +25,8 @@ public:
 protected:
     void SetUp() override {
         ASSERT_TRUE(dir.isValid());
-        platform::SetMessageBoxHook([this](const QString& caption, const QString& text) {
-            boxes.push_back({caption, text});
-        });
+        platform::SetMessageBoxHook(
+            [this](const QString& caption, const QString& text) { boxes.emplace_back(caption, text); });
         platform::SetHelpHook([this](std::uint32_t command) { helpCommands.push_back(command); });
     }
     void TearDown() override {
@@ -46,8 +38,7 @@ protected:
     QString IniPath() const { return dir.filePath(QStringLiteral("clavito.INI")); }
     void WriteIni(const QByteArray& content) {
         QFile file(IniPath());
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(content);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(content) == content.size());
     }
     QByteArray ReadIni() const {
         QFile file(IniPath());
