@@ -74,13 +74,7 @@ protected:
     }
     bool HasOutPort() const { return jack_port_by_name(client_, "Clavito:out") != nullptr; }
     bool Connected() const { return jack_port_connected_to(input_, "Clavito:out") != 0; }
-    // Whether something (the synthesizer's audio) is wired to the system's first playback port.
-    bool PlaybackConnected() const {
-        return jack_port_connected(jack_port_by_name(client_, "system:playback_1")) > 0;
-    }
 
-    jack_client_t* client_ = nullptr;
-    QTemporaryDir dir_;
     static int Process(jack_nframes_t frames, void* self) {
         auto* test = static_cast<JackOutputTest*>(self);
         void* buffer = jack_port_get_buffer(test->input_, frames);
@@ -94,7 +88,9 @@ protected:
     }
 
     pid_t server_ = -1;
+    jack_client_t* client_ = nullptr;
     jack_port_t* input_ = nullptr;
+    QTemporaryDir dir_;
     std::mutex mutex_;
     Events received_;
 };
@@ -142,21 +138,21 @@ TEST_F(JackOutputTest, TheWindowSwitchesBetweenAJackPortAndTheSynthesizer) {
         form.Menu->Output->hide();
         const QList<QAction*> actions = form.Menu->Output->actions();
         EXPECT_LE(std::ranges::count_if(actions, &QAction::isChecked), 1);
-        for (QAction* action : actions)
-            if (action->text().startsWith(text))
-                return action;
-        ADD_FAILURE() << "no entry " << text.toStdString();
-        return new QAction(&form);
+        const auto found =
+            std::ranges::find_if(actions, [&](QAction* a) { return a->text().startsWith(text); });
+        EXPECT_TRUE(found != actions.end()) << "no entry " << text.toStdString();
+        return found != actions.end() ? *found : new QAction(&form);
     };
     constexpr std::size_t kStart = 16 + 4 + 8, kReset = 16; // reset, programs, controllers
     ASSERT_EQ(WaitFor(kStart).size(), kStart);
     EXPECT_TRUE(entry("JACK: clavito-monitor:input")->isChecked());
-
     entry("内蔵")->trigger();
     EXPECT_TRUE(entry("内蔵")->isChecked());
     EXPECT_EQ(WaitFor(kStart + kReset).size(), kStart + kReset);
     EXPECT_FALSE(HasOutPort());
-    EXPECT_TRUE(QTest::qWaitFor([this] { return PlaybackConnected(); }, 20000));
+    // the synthesizer's audio wired to the system's playback
+    EXPECT_TRUE(QTest::qWaitFor(
+        [this] { return jack_port_connected(jack_port_by_name(client_, "system:playback_1")) > 0; }, 20000));
 
     entry("JACK: clavito-monitor:input")->trigger();
     Events events = WaitFor(2 * kStart + kReset);
