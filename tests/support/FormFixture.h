@@ -2,6 +2,8 @@
 // A fixture that owns a temporary settings folder and a main window on a recording MIDI output, with every
 // modal box and the help viewer switched off.
 
+#include <ranges>
+
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
@@ -86,11 +88,10 @@ protected:
     void Clear() { log->clear(); }
     // Only the short messages, in order.
     std::vector<std::uint32_t> Messages() const {
-        std::vector<std::uint32_t> messages;
-        for (const MidiEvent& event : *log)
-            if (event.kind == MidiEvent::Message)
-                messages.push_back(event.msg);
-        return messages;
+        auto messages = *log |
+                        std::views::filter([](const MidiEvent& e) { return e.kind == MidiEvent::Message; }) |
+                        std::views::transform(&MidiEvent::msg);
+        return {messages.begin(), messages.end()};
     }
 
     QTemporaryDir dir;

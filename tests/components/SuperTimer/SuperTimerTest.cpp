@@ -98,11 +98,7 @@ TEST(SuperTimer, HandlerDisablesItsTimerAndEnablesAnother) {
     delay.setStopTicks(1);
     repeat.setInterval(10);
     std::string order;
-    delay.OnTimer = [&](TSuperTimer*) {
-        order += 'd';
-        delay.setEnabled(false);
-        repeat.setEnabled(true);
-    };
+    delay.OnTimer = [&](TSuperTimer*) { order += 'd', delay.setEnabled(false), repeat.setEnabled(true); };
     delay.OnStop = [&](TSuperTimer*) { order += 's'; };
     repeat.OnTimer = [&](TSuperTimer* sender) { sender->setEnabled((order += 'r') != "dsrr"); };
     delay.setEnabled(true);

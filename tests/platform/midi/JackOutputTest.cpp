@@ -30,8 +30,8 @@ protected:
     // One fixed server name per test: a server of an earlier run that died without leaving JACK's registry
     // (which has room for eight) then gives its place back instead of taking one more.
     void SetUp() override {
-        const char* prefix = std::getenv("CLAVITO_TEST_JACK_PREFIX");
-        const std::string name = std::string(prefix ? prefix : "clavito") + "-port-test-" +
+        const std::string name = qEnvironmentVariable("CLAVITO_TEST_JACK_PREFIX", "clavito").toStdString() +
+                                 "-port-test-" +
                                  testing::UnitTest::GetInstance()->current_test_info()->name();
         setenv("JACK_DEFAULT_SERVER", name.c_str(), 1);
         setenv("JACK_NO_START_SERVER", "1", 1);
@@ -59,8 +59,7 @@ protected:
 
     QString Settings(const QByteArray& midiSection) {
         QFile file(dir_.filePath("clavito.INI"));
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write("[MIDI]\nOutput=jack\n" + midiSection);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write("[MIDI]\nOutput=jack\n" + midiSection) > 0);
         return file.fileName();
     }
 
