@@ -15,10 +15,7 @@ spawn() { "$@" & PIDS+=($!); }
 # wait_for <shell condition>: a bound against hangs only, generous for a loaded machine.
 wait_for() {
     local deadline=$((SECONDS + 60))
-    until eval "$1" >/dev/null 2>&1; do
-        [ $SECONDS -lt $deadline ] || return 1
-        sleep 0.1
-    done
+    until eval "$1" >/dev/null 2>&1; do [ $SECONDS -lt $deadline ] && sleep 0.1 || return 1; done
 }
 
 start_xvfb() {
