@@ -78,8 +78,7 @@ TEST_F(Input, TheSoundPopupTakesTheKeyboardAndADoubleClickPressesAgain) {
     EXPECT_TRUE(Messages().empty());
     form->SoundPopup->hide();
     QTest::mouseDClick(form->windowHandle(), Qt::LeftButton, Qt::NoModifier, At(form->Panel(38)));
-    const MsgList sent = Messages();
-    EXPECT_EQ(std::count(sent.begin(), sent.end(), midi::NoteOn(0, 57)), 2) << "a second press";
+    EXPECT_EQ(std::ranges::count(Messages(), midi::NoteOn(0, 57)), 2) << "a second press";
     Click(form->SoundPanel, Qt::RightButton);
     EXPECT_TRUE(form->SoundPopup->isVisible());
 }
@@ -94,8 +93,7 @@ TEST_F(Input, HoldingAControlPanelRepeatsAfterTheDelayAtTheRate) {
     EXPECT_EQ(form->Volume, 1);
     EXPECT_TRUE(form->SuperTimer1->Enabled());
     ASSERT_TRUE(QTest::qWaitFor([&] { return form->Volume >= 3; }, 30000));
-    EXPECT_FALSE(form->SuperTimer1->Enabled());
-    EXPECT_TRUE(form->SuperTimer2->Enabled());
+    EXPECT_EQ(std::pair(form->SuperTimer1->Enabled(), form->SuperTimer2->Enabled()), std::pair(false, true));
     QTest::mouseRelease(form->windowHandle(), Qt::LeftButton, Qt::NoModifier, pu);
     EXPECT_FALSE(form->SuperTimer2->Enabled());
 }
