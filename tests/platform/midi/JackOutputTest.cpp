@@ -117,8 +117,7 @@ TEST_F(JackOutputTest, DeliversTheExactBytesInOrderResetsWhatWasLeftSoundingAndC
     EXPECT_FALSE(HasOutPort());
     // A destination that is not there leaves the port open, unconnected.
     ASSERT_EQ(port.Open(openMidiMapper, Settings("Connect=nobody:input\n")), MMSYSERR_NOERROR);
-    EXPECT_TRUE(HasOutPort());
-    EXPECT_FALSE(Connected());
+    EXPECT_EQ(std::pair(HasOutPort(), Connected()), std::pair(true, false));
 }
 
 // From the monitor's port to the synthesizer, whose audio wires itself to the system's playback, and back;
