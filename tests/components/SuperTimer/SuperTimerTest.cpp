@@ -50,6 +50,10 @@ const Script kScripts[] = {
     // clang-format on
 };
 
+void PrintTo(const Script& script, std::ostream* out) {
+    *out << script.name;
+}
+
 class TimerScript : public ::testing::TestWithParam<Script> {};
 
 TEST_P(TimerScript, TicksAsScripted) {
