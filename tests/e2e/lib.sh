@@ -7,31 +7,20 @@ WORK=$(mktemp -d)
 PIDS=()
 cleanup() {
     for pid in "${PIDS[@]}"; do kill "$pid" 2>/dev/null || true; done
-    for pid in "${PIDS[@]}"; do wait "$pid" 2>/dev/null || true; done
-    rm -rf "$WORK"
+    for pid in "${PIDS[@]}"; do wait "$pid" 2>/dev/null || true; done && rm -rf "$WORK"
 }
 trap cleanup EXIT
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
-spawn() {
-    "$@" &
-    PIDS+=($!)
-}
+fail() { echo "FAIL: $*" >&2; exit 1; }
+spawn() { "$@" & PIDS+=($!); }
 # wait_for <shell condition>: a bound against hangs only, generous for a loaded machine.
 wait_for() {
     local deadline=$((SECONDS + 60))
-    until eval "$1" >/dev/null 2>&1; do
-        [ $SECONDS -lt $deadline ] || return 1
-        sleep 0.1
-    done
+    until eval "$1" >/dev/null 2>&1; do [ $SECONDS -lt $deadline ] && sleep 0.1 || return 1; done
 }
 
 start_xvfb() {
     spawn Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$WORK/display" 2>"$WORK/xvfb.log"
-    wait_for '[ -s "$WORK/display" ]' || fail "Xvfb did not start"
-    export DISPLAY=":$(cat "$WORK/display")"
+    wait_for '[ -s "$WORK/display" ]' && export DISPLAY=":$(cat "$WORK/display")" || fail "Xvfb did not start"
 }
 start_jack() {
     export JACK_DEFAULT_SERVER="${CLAVITO_TEST_JACK_PREFIX:-clavito}-e2e" JACK_NO_START_SERVER=1
@@ -40,25 +29,15 @@ start_jack() {
     wait_for jack_lsp || fail "jackd did not start: $(cat "$WORK/jackd.log")"
 }
 # The program and its guide in the test's folder, with the settings file given on standard input.
-install_clavito() {
-    cp "$CLAVITO_BUILT" "$(dirname "$CLAVITO_BUILT")/Clavito.hlp" "$WORK/"
-    cat >"$WORK/clavito.INI"
-}
+install_clavito() { cp "$CLAVITO_BUILT" "$(dirname "$CLAVITO_BUILT")/Clavito.hlp" "$WORK/" && cat >"$WORK/clavito.INI"; }
 # start_clavito [command]: ./clavito, or the command given, run in the test's folder.
 start_clavito() {
     (cd "$WORK" && exec "${@:-./clavito}") >"$WORK/clavito.log" 2>&1 &
-    CLAVITO_PID=$!
-    PIDS+=("$CLAVITO_PID")
+    CLAVITO_PID=$! && PIDS+=("$CLAVITO_PID")
 }
-stop_clavito() {
-    kill -TERM "$CLAVITO_PID"
-    wait "$CLAVITO_PID" || fail "clavito exited with $?: $(cat "$WORK/clavito.log")"
-}
+stop_clavito() { kill -TERM "$CLAVITO_PID"; wait "$CLAVITO_PID" || fail "clavito exited with $?: $(cat "$WORK/clavito.log")"; }
 main_window() { xdotool search --onlyvisible --name '^Clavito$' | head -n 1; }
-wait_for_main_window() {
-    wait_for main_window || fail "no main window: $(cat "$WORK/clavito.log")"
-    WINDOW=$(main_window)
-}
+wait_for_main_window() { wait_for main_window || fail "no main window: $(cat "$WORK/clavito.log")"; WINDOW=$(main_window); }
 error_boxes() { xdotool search --onlyvisible --name '^Error$'; }
 # read_error_box <text>: the one "Error" box must read the text (a click on it gives it the keyboard, then
 # Ctrl+A, Ctrl+C copy it); Return dismisses it.

@@ -78,24 +78,23 @@ TEST_F(Input, TheSoundPopupTakesTheKeyboardAndADoubleClickPressesAgain) {
     EXPECT_TRUE(Messages().empty());
     form->SoundPopup->hide();
     QTest::mouseDClick(form->windowHandle(), Qt::LeftButton, Qt::NoModifier, At(form->Panel(38)));
-    const MsgList sent = Messages();
-    EXPECT_EQ(std::count(sent.begin(), sent.end(), midi::NoteOn(0, 57)), 2) << "a second press";
+    EXPECT_EQ(std::ranges::count(Messages(), midi::NoteOn(0, 57)), 2) << "a second press";
     Click(form->SoundPanel, Qt::RightButton);
     EXPECT_TRUE(form->SoundPopup->isVisible());
 }
 
 TEST_F(Input, HoldingAControlPanelRepeatsAfterTheDelayAtTheRate) {
-    EXPECT_EQ(form->SuperTimer1->Interval(), 400);
-    EXPECT_EQ(form->SuperTimer2->Interval(), 32);
-    EXPECT_EQ(form->SuperTimer3->Interval(), 1);
+    EXPECT_EQ((std::tuple{form->SuperTimer1->Interval(), form->SuperTimer2->Interval(),
+                          form->SuperTimer3->Interval()}),
+              (std::tuple{400, 32, 1}));
     form->Volume = 0;
-    QTest::mousePress(form->windowHandle(), Qt::LeftButton, Qt::NoModifier, At(form->Panel(53))); // "PU"
+    const QPoint pu = At(form->Panel(53));
+    QTest::mousePress(form->windowHandle(), Qt::LeftButton, Qt::NoModifier, pu);
     EXPECT_EQ(form->Volume, 1);
     EXPECT_TRUE(form->SuperTimer1->Enabled());
     ASSERT_TRUE(QTest::qWaitFor([&] { return form->Volume >= 3; }, 30000));
-    EXPECT_FALSE(form->SuperTimer1->Enabled());
-    EXPECT_TRUE(form->SuperTimer2->Enabled());
-    QTest::mouseRelease(form->windowHandle(), Qt::LeftButton, Qt::NoModifier, At(form->Panel(53)));
+    EXPECT_EQ(std::pair(form->SuperTimer1->Enabled(), form->SuperTimer2->Enabled()), std::pair(false, true));
+    QTest::mouseRelease(form->windowHandle(), Qt::LeftButton, Qt::NoModifier, pu);
     EXPECT_FALSE(form->SuperTimer2->Enabled());
 }
 
@@ -108,13 +107,7 @@ TEST_F(Input, TheKnobFollowsThePointerHeightAndReturnsToTheCentre) {
     QTest::mousePress(form->windowHandle(), Qt::LeftButton, Qt::NoModifier, grab);
     const struct {
         int dy, knobTop, step;
-    } moves[] = {
-        // clang-format off
-        {-1000, top, 127},
-        {0, rest, 63},
-        {1000, top + form->BendTravel, 0},
-        // clang-format on
-    };
+    } moves[] = {{-1000, top, 127}, {0, rest, 63}, {1000, top + form->BendTravel, 0}};
     for (const auto& move : moves) {
         QCursor::setPos(form->mapToGlobal(grab + QPoint(25, move.dy)));
         ASSERT_TRUE(QTest::qWaitFor([&] { return form->PitchBendPanel->y() == move.knobTop; }, 30000));

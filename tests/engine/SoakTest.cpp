@@ -119,18 +119,16 @@ protected:
         const unsigned kind = Pick(4);
         if (kind == 0)
             Activate(&other);
-        else if (kind == 1) {
-            form->SoundPopup->popup(QPoint(0, 0));
-            form->SoundPopup->hide();
-        } else if (kind == 2)
+        else if (kind == 1)
+            form->SoundPopup->popup(QPoint(0, 0)), form->SoundPopup->hide();
+        else if (kind == 2)
             (Pick(2) ? form->High1 : form->Low1)->trigger();
         else if (heldKeys.empty()) // a held key would be released on another channel or panel
             std::array{form->N13, form->SoundPopupJ->actions()[0]->menu()->actions()[0], form->N1061,
                        form->N981, form->N1011}[Pick(5)]
                 ->trigger();
-        for (const auto& [evdev, panel] : heldKeys)
-            if (kind < 2)
-                Act(panel, false, true);
+        for (const auto& [evdev, panel] : kind < 2 ? heldKeys : std::map<int, int>{})
+            Act(panel, false, true);
         // The offscreen platform leaves no window active when a popup closes; a desktop's would not.
         QCoreApplication::processEvents();
         form->activateWindow();

@@ -2,11 +2,9 @@
 // A fixture that owns a temporary settings folder and a main window on a recording MIDI output, with every
 // modal box and the help viewer switched off.
 
-#include <memory>
-#include <vector>
+#include <ranges>
 
 #include <QFile>
-#include <QKeyEvent>
 #include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -18,10 +16,7 @@
 #include "support/RecordingOutput.h"
 #include "ui/ClavitoMain.h"
 
-struct ShownBox {
-    QString caption, text;
-    bool operator==(const ShownBox&) const = default;
-};
+using ShownBox = std::pair<QString, QString>; // caption, text
 
 class FormFixture : public ::testing::Test {
 public:
@@ -32,9 +27,8 @@ public:
 protected:
     void SetUp() override {
         ASSERT_TRUE(dir.isValid());
-        platform::SetMessageBoxHook([this](const QString& caption, const QString& text) {
-            boxes.push_back({caption, text});
-        });
+        platform::SetMessageBoxHook(
+            [this](const QString& caption, const QString& text) { boxes.emplace_back(caption, text); });
         platform::SetHelpHook([this](std::uint32_t command) { helpCommands.push_back(command); });
     }
     void TearDown() override {
@@ -46,8 +40,7 @@ protected:
     QString IniPath() const { return dir.filePath(QStringLiteral("clavito.INI")); }
     void WriteIni(const QByteArray& content) {
         QFile file(IniPath());
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(content);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(content) == content.size());
     }
     QByteArray ReadIni() const {
         QFile file(IniPath());
@@ -95,11 +88,10 @@ protected:
     void Clear() { log->clear(); }
     // Only the short messages, in order.
     std::vector<std::uint32_t> Messages() const {
-        std::vector<std::uint32_t> messages;
-        for (const MidiEvent& event : *log)
-            if (event.kind == MidiEvent::Message)
-                messages.push_back(event.msg);
-        return messages;
+        auto messages = *log |
+                        std::views::filter([](const MidiEvent& e) { return e.kind == MidiEvent::Message; }) |
+                        std::views::transform(&MidiEvent::msg);
+        return {messages.begin(), messages.end()};
     }
 
     QTemporaryDir dir;

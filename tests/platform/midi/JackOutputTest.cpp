@@ -30,8 +30,8 @@ protected:
     // One fixed server name per test: a server of an earlier run that died without leaving JACK's registry
     // (which has room for eight) then gives its place back instead of taking one more.
     void SetUp() override {
-        const char* prefix = std::getenv("CLAVITO_TEST_JACK_PREFIX");
-        const std::string name = std::string(prefix ? prefix : "clavito") + "-port-test-" +
+        const std::string name = qEnvironmentVariable("CLAVITO_TEST_JACK_PREFIX", "clavito").toStdString() +
+                                 "-port-test-" +
                                  testing::UnitTest::GetInstance()->current_test_info()->name();
         setenv("JACK_DEFAULT_SERVER", name.c_str(), 1);
         setenv("JACK_NO_START_SERVER", "1", 1);
@@ -59,8 +59,7 @@ protected:
 
     QString Settings(const QByteArray& midiSection) {
         QFile file(dir_.filePath("clavito.INI"));
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write("[MIDI]\nOutput=jack\n" + midiSection);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write("[MIDI]\nOutput=jack\n" + midiSection) > 0);
         return file.fileName();
     }
 
@@ -74,13 +73,7 @@ protected:
     }
     bool HasOutPort() const { return jack_port_by_name(client_, "Clavito:out") != nullptr; }
     bool Connected() const { return jack_port_connected_to(input_, "Clavito:out") != 0; }
-    // Whether something (the synthesizer's audio) is wired to the system's first playback port.
-    bool PlaybackConnected() const {
-        return jack_port_connected(jack_port_by_name(client_, "system:playback_1")) > 0;
-    }
 
-    jack_client_t* client_ = nullptr;
-    QTemporaryDir dir_;
     static int Process(jack_nframes_t frames, void* self) {
         auto* test = static_cast<JackOutputTest*>(self);
         void* buffer = jack_port_get_buffer(test->input_, frames);
@@ -94,7 +87,9 @@ protected:
     }
 
     pid_t server_ = -1;
+    jack_client_t* client_ = nullptr;
     jack_port_t* input_ = nullptr;
+    QTemporaryDir dir_;
     std::mutex mutex_;
     Events received_;
 };
@@ -122,8 +117,7 @@ TEST_F(JackOutputTest, DeliversTheExactBytesInOrderResetsWhatWasLeftSoundingAndC
     EXPECT_FALSE(HasOutPort());
     // A destination that is not there leaves the port open, unconnected.
     ASSERT_EQ(port.Open(openMidiMapper, Settings("Connect=nobody:input\n")), MMSYSERR_NOERROR);
-    EXPECT_TRUE(HasOutPort());
-    EXPECT_FALSE(Connected());
+    EXPECT_EQ(std::pair(HasOutPort(), Connected()), std::pair(true, false));
 }
 
 // From the monitor's port to the synthesizer, whose audio wires itself to the system's playback, and back;
@@ -142,21 +136,21 @@ TEST_F(JackOutputTest, TheWindowSwitchesBetweenAJackPortAndTheSynthesizer) {
         form.Menu->Output->hide();
         const QList<QAction*> actions = form.Menu->Output->actions();
         EXPECT_LE(std::ranges::count_if(actions, &QAction::isChecked), 1);
-        for (QAction* action : actions)
-            if (action->text().startsWith(text))
-                return action;
-        ADD_FAILURE() << "no entry " << text.toStdString();
-        return new QAction(&form);
+        const auto found =
+            std::ranges::find_if(actions, [&](QAction* a) { return a->text().startsWith(text); });
+        EXPECT_TRUE(found != actions.end()) << "no entry " << text.toStdString();
+        return found != actions.end() ? *found : new QAction(&form);
     };
     constexpr std::size_t kStart = 16 + 4 + 8, kReset = 16; // reset, programs, controllers
     ASSERT_EQ(WaitFor(kStart).size(), kStart);
     EXPECT_TRUE(entry("JACK: clavito-monitor:input")->isChecked());
-
     entry("内蔵")->trigger();
     EXPECT_TRUE(entry("内蔵")->isChecked());
     EXPECT_EQ(WaitFor(kStart + kReset).size(), kStart + kReset);
     EXPECT_FALSE(HasOutPort());
-    EXPECT_TRUE(QTest::qWaitFor([this] { return PlaybackConnected(); }, 20000));
+    // the synthesizer's audio wired to the system's playback
+    EXPECT_TRUE(QTest::qWaitFor(
+        [this] { return jack_port_connected(jack_port_by_name(client_, "system:playback_1")) > 0; }, 20000));
 
     entry("JACK: clavito-monitor:input")->trigger();
     Events events = WaitFor(2 * kStart + kReset);
