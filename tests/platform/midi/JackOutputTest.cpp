@@ -37,8 +37,9 @@ protected:
         setenv("JACK_NO_START_SERVER", "1", 1);
         server_ = fork();
         if (server_ == 0) {
-            execlp("jackd", "jackd", "--no-realtime", "-t", "20000", "-n", name.c_str(), "-d", "dummy", "-r",
-                   "48000", "-p", "256", static_cast<char*>(nullptr));
+            // Realtime where allowed (root): a loaded machine then neither drops a cycle's MIDI nor a client.
+            execlp("jackd", "jackd", geteuid() == 0 ? "--realtime" : "--no-realtime", "-t", "20000", "-n",
+                   name.c_str(), "-d", "dummy", "-r", "48000", "-p", "256", static_cast<char*>(nullptr));
             _exit(127);
         }
         ASSERT_TRUE(QTest::qWaitFor(
