@@ -29,24 +29,19 @@ QString TMainForm::DefaultSettingsPath() {
     return SettingsFilePath(CurrentSettingsPlace({}));
 }
 
-// Reports a failed write once; the folder of an installed copy's settings is made on the first write.
-bool TMainForm::Written(bool written) {
-    if (!written)
-        platform::ShowApplicationError(
-            QStringLiteral("%1 に書き込めません").arg(QDir::toNativeSeparators(settingsPath_)));
-    return written;
-}
-
 bool TMainForm::WriteInt(const char* section, const char* key, std::int32_t value) {
-    QDir().mkpath(QFileInfo(settingsPath_).absolutePath());
-    return Written(
-        platform::WriteProfileInt(QLatin1String(section), QLatin1String(key), value, settingsPath_));
+    return WriteString(section, key, QString::number(value));
 }
 
+// Every value goes through here. A failed write is reported; the folder of an installed copy's settings is
+// made on the first write.
 bool TMainForm::WriteString(const char* section, const char* key, const QString& value) {
     QDir().mkpath(QFileInfo(settingsPath_).absolutePath());
-    return Written(platform::WritePrivateProfileString(QLatin1String(section), QLatin1String(key), value,
-                                                       settingsPath_));
+    if (platform::WritePrivateProfileString(QLatin1String(section), QLatin1String(key), value, settingsPath_))
+        return true;
+    platform::ShowApplicationError(
+        QStringLiteral("%1 に書き込めません").arg(QDir::toNativeSeparators(settingsPath_)));
+    return false;
 }
 
 bool TMainForm::WriteBool(const char* section, const char* key, bool value) {

@@ -216,7 +216,6 @@ private:
     bool WriteInt(const char* section, const char* key, std::int32_t value);
     bool WriteBool(const char* section, const char* key, bool value);
     bool WriteString(const char* section, const char* key, const QString& value);
-    bool Written(bool written);
 
     // The typing-key layer (engine/KeyInput.cpp).
     bool HandleKeyEvent(QObject* watched, QEvent* event);

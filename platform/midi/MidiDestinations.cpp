@@ -4,18 +4,13 @@
 
 #include <rtmidi/RtMidi.h>
 
+#include "platform/midi/SequencerOutput.h"
+
 namespace platform {
 
 namespace {
 
 void ignoreError(RtMidiError::Type, const std::string&, void*) {}
-
-// RtMidi names an ALSA port "client:port client-id:port-id"; the numbers change from boot to boot, so the
-// name part is what is stored.
-std::string withoutAlsaAddress(const std::string& name) {
-    const auto space = name.rfind(' ');
-    return space == std::string::npos ? name : name.substr(0, space);
-}
 
 void addPorts(RtMidi::Api api, MidiOutputChoice output, std::vector<MidiDestination>& destinations) {
     try {
@@ -24,7 +19,8 @@ void addPorts(RtMidi::Api api, MidiOutputChoice output, std::vector<MidiDestinat
         const unsigned count = probe.getPortCount();
         for (unsigned i = 0; i < count; ++i) {
             const std::string name = probe.getPortName(i);
-            destinations.push_back({output, api == RtMidi::LINUX_ALSA ? withoutAlsaAddress(name) : name});
+            destinations.push_back(
+                {output, api == RtMidi::LINUX_ALSA ? std::string(splitAlsaPortName(name).name) : name});
         }
     } catch (const RtMidiError&) {
         // No sequencer or no server: nothing of that kind to list.

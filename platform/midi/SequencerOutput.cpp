@@ -74,6 +74,14 @@ bool isAlsaAddress(std::string_view text) {
 
 } // namespace
 
+AlsaPortName splitAlsaPortName(std::string_view portName) {
+    const auto space = portName.rfind(' ');
+    if (space == std::string_view::npos || !isAlsaAddress(portName.substr(space + 1))) {
+        return {portName, {}};
+    }
+    return {portName.substr(0, space), portName.substr(space + 1)};
+}
+
 bool portNameMatches(std::string_view portName, std::string_view destination) {
     if (destination.empty()) {
         return false;
@@ -81,11 +89,8 @@ bool portNameMatches(std::string_view portName, std::string_view destination) {
     if (portName == destination) {
         return true;
     }
-    const auto space = portName.rfind(' ');
-    if (space == std::string_view::npos || !isAlsaAddress(portName.substr(space + 1))) {
-        return false;
-    }
-    return portName.substr(0, space) == destination || portName.substr(space + 1) == destination;
+    const auto [name, address] = splitAlsaPortName(portName);
+    return !address.empty() && (name == destination || address == destination);
 }
 
 MidiOpenResult openSequencerOutput(SequencerApi api, const std::string& connect) {

@@ -19,6 +19,14 @@ enum class SequencerApi { Alsa, Jack };
 // stays open unconnected.
 MidiOpenResult openSequencerOutput(SequencerApi api, const std::string& connect);
 
+// An RtMidi port name split into its name part and, for an ALSA port ("client name:port name
+// client-id:port-id"), its numeric address; the address is empty for any other name. The numbers change from
+// boot to boot, so the name part is what a setting stores.
+struct AlsaPortName {
+    std::string_view name, address;
+};
+AlsaPortName splitAlsaPortName(std::string_view portName);
+
 // Whether the RtMidi name of a destination port names "client:port". RtMidi lists JACK ports by their full
 // name "client:port" and ALSA ports as "client name:port name client-id:port-id"; an ALSA destination may be
 // given by the whole name, by its name part or by its numeric address.
