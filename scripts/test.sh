@@ -18,7 +18,10 @@ run_ctest() {
     local report="$PWD/$dir/ctest-junit.xml"
     rm -f "$report"
     local status=0
-    ctest --test-dir "$dir" --output-on-failure --no-tests=error --output-junit "$report" "$@" || status=$?
+    # A hung test costs its timeout, not the run: the slowest (the fuzzer, the end-to-end scripts under load)
+    # take about a minute and set 180 s themselves; every other test gets the same.
+    ctest --test-dir "$dir" --output-on-failure --no-tests=error --timeout 180 --output-junit "$report" "$@" ||
+        status=$?
     if [ ! -s "$report" ]; then
         echo "ctest in $dir wrote no report" >&2
         failed=$((failed + 1))

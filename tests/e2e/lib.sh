@@ -5,9 +5,22 @@ set -euo pipefail
 CLAVITO_BUILT=${1:?usage: $0 path/to/clavito}
 WORK=$(mktemp -d)
 PIDS=()
+# running <pid>: alive and not a zombie waiting to be reaped.
+running() { local state; state=$(ps -o stat= -p "$1") && [[ $state != Z* ]]; }
+# end_process <pid>: SIGTERM, and SIGKILL if it has not ended 5 s later (a jackd that a client left while it
+# stopped can wait for ever).
+end_process() {
+    kill "$1" 2>/dev/null || return 0
+    local deadline=$((SECONDS + 5))
+    while running "$1" && [ $SECONDS -lt $deadline ]; do sleep 0.05; done
+    kill -KILL "$1" 2>/dev/null || true
+    wait "$1" 2>/dev/null || true
+}
+# Newest first: the program and the other clients end before the servers they talk to.
 cleanup() {
-    for pid in "${PIDS[@]}"; do kill "$pid" 2>/dev/null || true; done
-    for pid in "${PIDS[@]}"; do wait "$pid" 2>/dev/null || true; done && rm -rf "$WORK"
+    local i
+    for ((i = ${#PIDS[@]} - 1; i >= 0; i--)); do end_process "${PIDS[i]}"; done
+    rm -rf "$WORK"
 }
 trap cleanup EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }

@@ -7,7 +7,8 @@ source "$(dirname "$0")/lib.sh"
 session=${CLAVITO_PW_SESSION:-$(dirname "$0")/../../../shared/tools/pw-session.sh}
 [ -x "$session" ] || fail "no PipeWire session script at $session (set CLAVITO_PW_SESSION)"
 export PWLAB_DIR="$WORK/pw"
-trap 'for pid in "${PIDS[@]}"; do kill "$pid" 2>/dev/null || true; done; "$session" stop 2>/dev/null; cleanup' EXIT
+# The clients end before the session's servers.
+trap 'for ((i = ${#PIDS[@]} - 1; i >= 0; i--)); do end_process "${PIDS[i]}"; done; "$session" stop 2>/dev/null; cleanup' EXIT
 eval "$("$session" start)"
 start_xvfb
 

@@ -54,8 +54,12 @@ protected:
     void TearDown() override {
         if (client_)
             jack_client_close(client_);
+        // jackd can hang for ever on SIGTERM when a client left while it stopped.
         kill(server_, SIGTERM);
-        waitpid(server_, nullptr, 0);
+        if (!QTest::qWaitFor([this] { return waitpid(server_, nullptr, WNOHANG) == server_; }, 5000)) {
+            kill(server_, SIGKILL);
+            waitpid(server_, nullptr, 0);
+        }
     }
 
     QString Settings(const QByteArray& midiSection) {
