@@ -1,38 +1,69 @@
-// Note tags to notes: the note table moved by the position shift and transposed by Key, with the octave
-// doublings on their own channels. A release recomputes its note from the state of that moment.
-#include <QAction>
-
+// Panels and their actions: a control step, or a note with its doublings on their own channels. The note of
+// a tag is the note table moved by the position shift and transposed by Key; a release recomputes its note
+// from the state of that moment.
+#include "engine/ActionTags.h"
+#include "engine/Instrument.h"
+#include "engine/MidiMessages.h"
 #include "engine/NoteTable.h"
-#include "midi/Messages.h"
-#include "ui/ClavitoMain.h"
 
 namespace {
 constexpr int kHighestDoubledUp = 115;
 constexpr int kLowestDoubledDown = 12;
 } // namespace
 
-void TMainForm::PlayNote(std::int32_t tag) {
-    const int entry = NoteAt(tag - 2 * PosShift);
+void Instrument::PressAction(std::int32_t tag) {
+    if (IsControlTag(tag))
+        ControlStep(tag);
+    else if (IsNoteTag(tag))
+        PlayNote(tag);
+}
+
+void Instrument::ReleaseAction(std::int32_t tag) {
+    if (IsNoteTag(tag))
+        StopNote(tag);
+}
+
+bool Instrument::PressPanel(int panel) {
+    if (!IsKeyPanel(panel) || state_.isHeld(panel))
+        return false;
+    state_.held[static_cast<std::size_t>(panel - 1)] = true;
+    Changed(kPanelsChanged);
+    PressAction(PanelTag(panel));
+    return true;
+}
+
+void Instrument::ReleasePanel(int panel) {
+    if (!IsKeyPanel(panel))
+        return;
+    if (state_.isHeld(panel)) {
+        state_.held[static_cast<std::size_t>(panel - 1)] = false;
+        Changed(kPanelsChanged);
+    }
+    ReleaseAction(PanelTag(panel));
+}
+
+void Instrument::PlayNote(std::int32_t tag) {
+    const int entry = NoteAt(tag - 2 * state_.control(Control::PosShift));
     if (entry == 0)
         return;
-    const int n = entry + Key;
-    Send(midi::NoteOn(ChannelBase, n));
-    if (ChannelBase != 0)
+    const int n = entry + state_.control(Control::Key);
+    Send(midi::NoteOn(state_.channelBase, n));
+    if (state_.channelBase != 0)
         return;
-    if (High1->isChecked() && n <= kHighestDoubledUp)
+    if (state_.high && n <= kHighestDoubledUp)
         Send(midi::NoteOn(midi::kHighChannel, n + 12));
-    if (Low1->isChecked() && n >= kLowestDoubledDown)
+    if (state_.low && n >= kLowestDoubledDown)
         Send(midi::NoteOn(midi::kLowChannel, n - 12));
 }
 
 // The doubling Note Offs go out whatever the options and the base channel, so that a doubled note always
 // ends, even when its option was switched off while the key was held.
-void TMainForm::StopNote(std::int32_t tag) {
-    const int entry = NoteAt(tag - 2 * PosShift);
+void Instrument::StopNote(std::int32_t tag) {
+    const int entry = NoteAt(tag - 2 * state_.control(Control::PosShift));
     if (entry == 0)
         return;
-    const int n = entry + Key;
-    Send(midi::NoteOff(ChannelBase, n));
+    const int n = entry + state_.control(Control::Key);
+    Send(midi::NoteOff(state_.channelBase, n));
     if (n <= kHighestDoubledUp)
         Send(midi::NoteOff(midi::kHighChannel, n + 12));
     if (n >= kLowestDoubledDown)

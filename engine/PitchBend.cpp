@@ -1,49 +1,40 @@
-// The pitch-bend knob: while a button is held on it, SuperTimer3 polls the pointer every millisecond and
-// the knob follows the pointer's height along the track. Messages go out only when the knob moves.
-#include <QCursor>
+// The pitch-bend knob: its position along its track is the bend, fully up at the top. Messages go out only
+// when the knob moves.
+#include <algorithm>
 
-#include "components/SuperTimer/SuperTimer.h"
-#include "midi/Messages.h"
-#include "ui/ClavitoMain.h"
+#include "engine/Instrument.h"
+#include "engine/MidiMessages.h"
 
 namespace {
 constexpr int kCentreStep = 64;
 
-int BendStep(int y, int trackTop, int travel) {
-    const int step = 127 - ((y - trackTop) * 128) / travel;
+int BendStep(int offset, int travel) {
+    const int step = 127 - (offset * 128) / travel;
     return step < 0 ? 0 : step;
 }
 } // namespace
 
-void TMainForm::PitchBendPanelMouseDown(Qt::MouseButton, int y) {
-    BendGrabY = y;
-    if (!SuperTimer1->Enabled() && !SuperTimer2->Enabled())
-        SuperTimer3->setEnabled(true);
+void Instrument::SetBendTravel(std::int32_t travel) {
+    state_.bendTravel = travel;
+    state_.bendOffset = travel / 2;
+    Changed(kBendChanged);
 }
 
-void TMainForm::PitchBendPanelMouseUp(Qt::MouseButton button) {
-    SuperTimer3->setEnabled(false);
-    if (button != Qt::LeftButton)
+// The bend goes to the playing channel and its two doubling channels (so percussion bends 9, 10 and 11).
+void Instrument::BendTo(std::int32_t offset) {
+    offset = std::clamp(offset, 0, state_.bendTravel);
+    if (offset == state_.bendOffset)
         return;
+    state_.bendOffset = offset;
+    const int step = BendStep(offset, state_.bendTravel);
+    for (int channel = 0; channel < 3; ++channel)
+        Send(midi::PitchBend(state_.channelBase + channel, step));
+    Changed(kBendChanged);
+}
+
+void Instrument::CentreBend() {
     for (int channel : midi::kControllerChannels)
         Send(midi::PitchBend(channel, kCentreStep));
-    const int rest = PitchBendPanel2->y() + BendTravel / 2;
-    PitchBendPanel->move(PitchBendPanel->x(), rest);
-    BendTop = rest;
-}
-
-void TMainForm::SuperTimer3Timer() {
-    const int trackTop = PitchBendPanel2->y();
-    int y = MainPanel->mapFromGlobal(QCursor::pos()).y() - BendGrabY;
-    if (y < trackTop)
-        y = trackTop;
-    else if (y > trackTop + BendTravel)
-        y = trackTop + BendTravel;
-    if (y == BendTop || !SuperTimer3->Enabled())
-        return;
-    BendTop = y;
-    PitchBendPanel->move(PitchBendPanel->x(), y);
-    const int step = BendStep(y, trackTop, BendTravel);
-    for (int offset = 0; offset < 3; ++offset)
-        Send(midi::PitchBend(ChannelBase + offset, step));
+    state_.bendOffset = state_.bendTravel / 2;
+    Changed(kBendChanged);
 }

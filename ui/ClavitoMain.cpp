@@ -5,13 +5,9 @@
 #include "components/SuperTimer/SuperTimer.h"
 #include "components/WinSize/WinSize.h"
 
-TMainForm::TMainForm() : TMainForm(Setup{}) {}
-
-TMainForm::TMainForm(Setup setup)
-    : setup_(std::move(setup)),
-      settingsPath_(setup_.settingsPath.isEmpty() ? DefaultSettingsPath() : setup_.settingsPath) {
+TMainForm::TMainForm(Setup setup) : setup_(std::move(setup)) {
     // The port opens while the window is built; the show sequence waits for the result at its first step.
-    MidiOut.BeginOpen(setup_.midiOpener, settingsPath_);
+    engine_.Port().BeginOpen(setup_.midiOpener, setup_.settingsPath);
     setWindowTitle(QStringLiteral("Clavito"));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
@@ -21,12 +17,14 @@ TMainForm::TMainForm(Setup setup)
     CreateControls();
     CreateMenus();
     CreateTimers();
-    WinSize1 = new TWinSize(this);
+    winSize_ = new TWinSize(this);
+    engine_.SetChangeListener([this](Changes changes) { Refresh(changes); });
     qApp->installEventFilter(this);
 }
 
 TMainForm::~TMainForm() {
     qApp->removeEventFilter(this);
+    engine_.SetChangeListener({});
 }
 
 void TMainForm::CreateTimers() {
@@ -35,9 +33,9 @@ void TMainForm::CreateTimers() {
         std::uint16_t interval;
         void (TMainForm::*tick)();
     };
-    const TimerSetup timers[] = {{SuperTimer1, 400, &TMainForm::SuperTimer1Timer},
-                                 {SuperTimer2, 32, &TMainForm::SuperTimer2Timer},
-                                 {SuperTimer3, 1, &TMainForm::SuperTimer3Timer}};
+    const TimerSetup timers[] = {{timers_.Delay, 400, &TMainForm::DelayTimer},
+                                 {timers_.Repeat, 32, &TMainForm::RepeatTimer},
+                                 {timers_.Bend, 1, &TMainForm::BendTimer}};
     for (const TimerSetup& t : timers) {
         t.timer = new TSuperTimer(this);
         t.timer->setInterval(t.interval);

@@ -1,12 +1,11 @@
 #pragma once
-// The main window: the whole instrument. It owns every control, both menu trees, the three thread timers,
-// the size limiter and the performance state, and it does all of its work on the UI thread.
+// The main window: a view of the instrument (engine/Instrument.h). It owns the controls, both languages'
+// menus, the key filter and the mouse routing, the three thread timers and the size limiter; it turns the
+// player's input into calls of the instrument, and draws the instrument's state in one refresh path.
 //
-// The methods are defined in the source files of the folder that owns them:
-//   app/    FormShow, FormHide, the settings file and the window placement
-//   ui/     construction of the controls and menus, instrument choice, menu language, help and About
-//   engine/ PressAction/ReleaseAction, notes, typing keys, mouse and auto-repeat, controls, pitch bend
-//   midi/   the port's message helpers and SendControllers
+// Its files: Layout.cpp builds the controls, Menus.cpp the menus, KeyFilter.cpp and Mouse.cpp take the
+// input, Refresh.cpp draws, Sound.cpp and OutputMenu.cpp are the sound and output choices, ShowHide.cpp the
+// show and hide sequences with the settings file.
 
 #include <array>
 #include <cstdint>
@@ -15,7 +14,7 @@
 #include <QPointer>
 #include <QString>
 
-#include "engine/KeyMap.h"
+#include "engine/Instrument.h"
 #include "platform/controls/Panel.h"
 #include "platform/midi/MidiDestinations.h"
 #include "platform/midi/MidiOut.h"
@@ -26,12 +25,50 @@ class QMouseEvent;
 class TSuperTimer;
 class TWinSize;
 
-// One language's main menu: its three top-level menus, attached to the window's one menu bar in turn.
-struct TMainMenu {
-    QMenu* Sound = nullptr;
-    QMenu* Options = nullptr;
-    QMenu* Help = nullptr;
-    QMenu* Output = nullptr; // the last submenu of Options
+// One language's menus. Only the main menus of the language in force are on the menu bar, so only their
+// shortcuts (F1, F11, F12) act.
+struct LanguageMenus {
+    QMenu* sound = nullptr;
+    QMenu* options = nullptr;
+    QMenu* help = nullptr;
+    QMenu* output = nullptr;     // the last submenu of Options
+    QMenu* soundPopup = nullptr; // the Sound menu's twin that pops up under the sound display
+    QAction* high = nullptr;     // octave doublings
+    QAction* low = nullptr;
+    std::array<QAction*, 3> keyboard{}; // by KeyboardType
+    QAction* japanese = nullptr;        // menu language
+    QAction* english = nullptr;
+    QAction* helpItem = nullptr;
+    QAction* about = nullptr;
+    QAction* percussion = nullptr;      // the Sound menu's last entry
+    QAction* popupPercussion = nullptr; // the sound popup's last entry
+};
+
+// Everything the window shows, made once by Layout.cpp.
+struct FormWidgets {
+    platform::TPanel* mainPanel = nullptr;
+    platform::TBevel* keyBevel = nullptr;     // around the key rows, the sound display and the octave circles
+    platform::TBevel* controlBevel = nullptr; // around the control area
+    std::array<platform::TPanel*, kKeyPanelCount> keyPanels{}; // panel n at [n - 1]
+    platform::TPanel* KeyPanel = nullptr;                      // the transposition's name
+    platform::TPanel* SoundPanel = nullptr;                    // the sound's name; a click pops up the menu
+    platform::TPanel* PitchBendPanel = nullptr;                // the knob
+    platform::TPanel* PitchBendTrack = nullptr;
+    std::array<platform::TProgressBar*, kControlCount> bars{}; // by Control
+    platform::TShape* LowShape = nullptr;
+    platform::TShape* HighShape = nullptr;
+    std::array<platform::TLabel*, 6> hintLabels{}; // in the order of the hint table (ui/MenuData.h)
+
+    platform::TPanel* Panel(int number) const { return keyPanels[static_cast<std::size_t>(number - 1)]; }
+    platform::TProgressBar* Bar(Control control) const { return bars[static_cast<std::size_t>(control)]; }
+};
+
+// The thread timers: a held control panel steps once after Delay, then at every Repeat tick; Bend polls the
+// pointer while a button holds the knob.
+struct FormTimers {
+    TSuperTimer* Delay = nullptr;
+    TSuperTimer* Repeat = nullptr;
+    TSuperTimer* Bend = nullptr;
 };
 
 class TMainForm : public QMainWindow {
@@ -39,151 +76,19 @@ class TMainForm : public QMainWindow {
 public:
     struct Setup {
         platform::MidiOpener midiOpener = platform::openMidiMapper;
-        QString settingsPath; // empty: where this run keeps its settings (app/SettingsLocation.h)
+        QString settingsPath;
         platform::MidiLister midiLister = platform::listMidiDestinations;
     };
-    TMainForm();
     explicit TMainForm(Setup setup);
     ~TMainForm() override;
 
-    static QString DefaultSettingsPath();
-    QString SettingsPath() const { return settingsPath_; }
-
-    // Performance state.
-    platform::MidiOut MidiOut;
-    std::int32_t ChannelBase = 0;
-    std::int32_t Index1 = 0;
-    std::int32_t Index2 = 0;
-    std::int32_t BendGrabY = 0;
-    std::int32_t BendTravel = 0;
-    std::int32_t BendTop = 0;
-    std::int32_t Volume = 0;
-    std::int32_t Modulation = 0;
-    std::int32_t Key = 0;
-    std::int32_t PosShift = 0;
-    std::int32_t SavedVolume = 0;
-    std::int32_t SavedModulation = 0;
-    std::int32_t SavedKey = 0;
-    std::int32_t SavedPosShift = 0;
-    QMenu* SoundPopup = nullptr;
-
-    // Controls. Key panels are Panel(1) .. Panel(58).
-    platform::TPanel* MainPanel = nullptr;
-    platform::TBevel* Bevel1 = nullptr;
-    platform::TBevel* Bevel2 = nullptr;
-    platform::TPanel* Panel(int number) const { return panels_[number - 1]; }
-    platform::TPanel* KeyPanel = nullptr;
-    platform::TPanel* SoundPanel = nullptr;
-    platform::TPanel* PitchBendPanel = nullptr;
-    platform::TPanel* PitchBendPanel2 = nullptr;
-    platform::TLabel* ModLabel = nullptr;
-    platform::TLabel* PosLabel = nullptr;
-    platform::TLabel* VolLabel = nullptr;
-    platform::TLabel* PitLabel = nullptr;
-    platform::TLabel* KeyLabel = nullptr;
-    platform::TLabel* OctLabel = nullptr;
-    platform::TLabel* Label16 = nullptr;
-    platform::TLabel* Label17 = nullptr;
-    platform::TProgressBar* ModulationProgressBar = nullptr;
-    platform::TProgressBar* PosShiftProgressBar = nullptr;
-    platform::TProgressBar* VolumeProgressBar = nullptr;
-    platform::TProgressBar* KeyProgressBar = nullptr;
-    platform::TShape* LowShape = nullptr;
-    platform::TShape* HighShape = nullptr;
-
-    // Menus of both languages; Menu is the one attached to the menu bar.
-    TMainMenu MainMenuE;
-    TMainMenu MainMenuJ;
-    const TMainMenu* Menu = nullptr;
-    QMenu* SoundPopupE = nullptr;
-    QMenu* SoundPopupJ = nullptr;
-    QAction* High1 = nullptr;
-    QAction* High2 = nullptr;
-    QAction* Low1 = nullptr;
-    QAction* Low2 = nullptr;
-    QAction* N1061 = nullptr;
-    QAction* N1062 = nullptr;
-    QAction* N981 = nullptr;
-    QAction* N982 = nullptr;
-    QAction* N1011 = nullptr;
-    QAction* N1012 = nullptr;
-    QAction* Japanese1 = nullptr;
-    QAction* Japanese2 = nullptr;
-    QAction* English1 = nullptr;
-    QAction* English2 = nullptr;
-    QAction* Help2 = nullptr;
-    QAction* Help4 = nullptr;
-    QAction* About1 = nullptr;
-    QAction* About2 = nullptr;
-    QAction* Percussion1 = nullptr;
-    QAction* Percussion2 = nullptr;
-    QAction* Percussion3 = nullptr;
-    QAction* N13 = nullptr;
-
-    TSuperTimer* SuperTimer1 = nullptr;
-    TSuperTimer* SuperTimer2 = nullptr;
-    TSuperTimer* SuperTimer3 = nullptr;
-    TWinSize* WinSize1 = nullptr;
-
-    // Lifecycle.
-    void FormShow();
-    void FormHide();
-
-    // Actions.
-    void PressAction(std::int32_t tag);
-    void ReleaseAction(std::int32_t tag);
-
-    // Typing keyboard (virtual-key codes).
-    void FormKeyDown(std::uint16_t key);
-    void FormKeyUp(std::uint16_t key);
-    std::uint8_t KeyToPanel(platform::TBevelCut state, std::uint16_t key);
-    void N1061Click();
-    void N981Click();
-    void N1011Click();
-    KeyboardType CurrentKeyboardType() const;
-
-    // Mouse and auto-repeat.
-    void PanelMouseDown(platform::TPanel* sender, Qt::MouseButton button);
-    void PanelMouseUp(platform::TPanel* sender, Qt::MouseButton button);
-    void SuperTimer1Timer();
-    void SuperTimer2Timer();
-
-    // Performance controls.
-    void VolumeProgressBarMouseUp();
-    void ModulationProgressBarMouseUp();
-    void KeyProgressBarMouseUp();
-    void PosShiftProgressBarMouseUp();
-    void MarkHomePosition(const QColor& color);
-    void High1Click();
-    void Low1Click();
-    void HighShapeMouseUp() { High1Click(); }
-    void LowShapeMouseUp() { Low1Click(); }
-
-    // Pitch-bend knob.
-    void PitchBendPanelMouseDown(Qt::MouseButton button, int y);
-    void PitchBendPanelMouseUp(Qt::MouseButton button);
-    void SuperTimer3Timer();
-
-    // Instruments, language, help.
-    void MenuClick(QAction* item);
-    void Percussion1Click();
-    void CheckCurrentSound(bool checked);
-    QString StripAccelerator(const QString& caption) const;
-    void SoundPanelMouseUp();
-    void Japanese1Click();
-    void English1Click();
-    void UpdateHints();
-    void Help2Click();
-    void About1Click();
-
-    // MIDI.
-    void SendControllers();
-    void SendProgram();
-    static QString OpenErrorText(std::uint32_t code);
-
-    // The output chooser.
-    void FillOutputMenu(QMenu* menu, bool japanese);
-    void ChooseOutput(const platform::MidiDestination& destination);
+    QString SettingsPath() const { return setup_.settingsPath; }
+    const Instrument& Engine() const { return engine_; }
+    const FormWidgets& Widgets() const { return w_; }
+    const LanguageMenus& Menus(bool japanese) const { return japanese ? japaneseMenus_ : englishMenus_; }
+    // The menus of the language in force.
+    const LanguageMenus& Menus() const { return Menus(engine_.State().japanese); }
+    const FormTimers& Timers() const { return timers_; }
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -191,6 +96,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // Construction (Layout.cpp, Menus.cpp).
     void CreateControls();
     void CreateKeyPanels();
     void CreateLabels();
@@ -199,36 +105,55 @@ private:
     void CreatePitchBend();
     void CreateShapes();
     void CreateMenus();
+    void CreateLanguageMenus(bool japanese);
     void CreateTimers();
-    void AttachMenu(const TMainMenu& menu);
-    void SwitchLanguage(bool japanese);
-    void ControlStep(std::int32_t tag);
-    void SetControl(std::int32_t TMainForm::*field, std::int32_t value);
-    void PaintOctaveShapes();
-    void PlayNote(std::int32_t tag);
-    void StopNote(std::int32_t tag);
-    void Send(std::uint32_t msg) { MidiOut.ShortMsg(msg); }
 
-    // Settings file and placement (app/).
-    void ReadSettings(std::int32_t& keyboardType, int& x, int& y);
-    void ClampPosition(int& x, int& y);
-    void WriteSettings(std::int32_t keyboardType);
-    bool WriteInt(const char* section, const char* key, std::int32_t value);
-    bool WriteBool(const char* section, const char* key, bool value);
-    bool WriteString(const char* section, const char* key, const QString& value);
+    // The show and hide sequences and the settings file (ShowHide.cpp).
+    void FormShow();
+    void FormHide();
+    void FitToMainPanel();
+    Settings ReadSettings();
+    void ClampPosition(Settings& settings, std::vector<SettingValue>& corrections);
+    bool WriteSettings(std::span<const SettingValue> values);
 
-    // The typing-key layer (engine/KeyInput.cpp).
+    // Drawing the instrument's state (Refresh.cpp).
+    void Refresh(Changes changes);
+    void DrawPanels();
+    void DrawControls();
+    void DrawSound();
+    void DrawDoublings();
+    void DrawKeyboardType();
+    void DrawLanguage();
+    void DrawBend();
+
+    // Typing keys (KeyFilter.cpp).
     bool HandleKeyEvent(QObject* watched, QEvent* event);
-    void ReleaseHeldKeys();
-
-    // Mouse buttons delivered as on Windows (engine/Mouse.cpp).
+    // Mouse buttons, the auto-repeat of a held control panel, the knob (Mouse.cpp).
     bool RouteMouseButton(QObject* watched, QMouseEvent* event);
+    void PanelMouseDown(int panel);
+    void PanelMouseUp(int panel);
+    void DelayTimer();
+    void RepeatTimer();
+    void PitchBendPanelMouseDown(int y);
+    void PitchBendPanelMouseUp(Qt::MouseButton button);
+    void BendTimer();
+
+    // The sound and the output (Sound.cpp, OutputMenu.cpp).
+    void SoundPanelMouseUp();
+    void FillOutputMenu(QMenu* menu, bool japanese);
+    void ChooseOutput(const platform::MidiDestination& destination);
+    static QString OpenErrorText(std::uint32_t code);
 
     Setup setup_;
-    QString settingsPath_;
-    std::array<platform::TPanel*, 58> panels_{};
-    // The virtual-key code each physical key (XKB keycode) produced when it went down; 0 = not held.
-    std::array<std::uint16_t, 256> heldKeys_{};
+    Instrument engine_;
+    FormWidgets w_;
+    LanguageMenus englishMenus_;
+    LanguageMenus japaneseMenus_;
+    FormTimers timers_;
+    TWinSize* winSize_ = nullptr;
+    bool soundFromPopup_ = false; // the display shows the popup's caption of the sound
+    std::int32_t repeatTag_ = 0;  // the control panel's tag the auto-repeat steps
+    std::int32_t bendGrabY_ = 0;  // where in the knob the pointer took it
     // The control that got each button's press (left, right, middle), which gets its release too.
     std::array<QPointer<QWidget>, 3> pressedBy_{};
     bool routing_ = false; // a press or release is being handed on to its control

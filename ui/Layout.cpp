@@ -5,6 +5,7 @@
 #include "engine/PanelLayout.h"
 #include "ui/ClavitoMain.h"
 #include "ui/LayoutData.h"
+#include "ui/MenuData.h"
 #include "ui/SystemColors.h"
 
 using platform::TBevelCut;
@@ -38,17 +39,17 @@ void Place(QWidget* widget, const LayoutRect& rect) {
 // a few pixels, so that a press there reaches the panel.
 void TMainForm::CreateControls() {
     setFont(PixelFont(kArialFamily, 15));
-    MainPanel = new TPanel(this);
-    MainPanel->setBevelOuter(TBevelCut::bvLowered);
-    MainPanel->setColor(ButtonFaceColor());
-    Place(MainPanel, kMainPanel);
-    MainPanel->setMinimumSize(kMainPanel.width, kMainPanel.height);
-    setCentralWidget(MainPanel);
+    w_.mainPanel = new TPanel(this);
+    w_.mainPanel->setBevelOuter(TBevelCut::bvLowered);
+    w_.mainPanel->setColor(ButtonFaceColor());
+    Place(w_.mainPanel, kMainPanel);
+    w_.mainPanel->setMinimumSize(kMainPanel.width, kMainPanel.height);
+    setCentralWidget(w_.mainPanel);
 
-    Bevel2 = new platform::TBevel(MainPanel);
-    Place(Bevel2, kBevel2);
-    Bevel1 = new platform::TBevel(MainPanel);
-    Place(Bevel1, kBevel1);
+    w_.keyBevel = new platform::TBevel(w_.mainPanel);
+    Place(w_.keyBevel, kBevel2);
+    w_.controlBevel = new platform::TBevel(w_.mainPanel);
+    Place(w_.controlBevel, kBevel1);
     CreateLabels();
     CreateKeyPanels();
     CreateDisplays();
@@ -60,8 +61,7 @@ void TMainForm::CreateControls() {
 void TMainForm::CreateKeyPanels() {
     for (int number = 1; number <= kKeyPanelCount; ++number) {
         const KeyPanelData& data = KeyPanelAt(number);
-        auto* panel = new TPanel(MainPanel);
-        panel->Tag = data.tag;
+        auto* panel = new TPanel(w_.mainPanel);
         panel->setGeometry(data.left, data.top, kKeyPanelSize, kKeyPanelSize);
         panel->setBorderSingle(true);
         panel->setBevelOuter(TBevelCut::bvRaised);
@@ -85,18 +85,16 @@ void TMainForm::CreateKeyPanels() {
             panel->setFontColor(ButtonTextColor());
             break;
         }
-        connect(panel, &TPanel::MouseDown, this,
-                [this](TPanel* sender, Qt::MouseButton button, QPoint) { PanelMouseDown(sender, button); });
-        connect(panel, &TPanel::MouseUp, this,
-                [this](TPanel* sender, Qt::MouseButton button, QPoint) { PanelMouseUp(sender, button); });
-        panels_[number - 1] = panel;
+        connect(panel, &TPanel::MouseDown, this, [this, number] { PanelMouseDown(number); });
+        connect(panel, &TPanel::MouseUp, this, [this, number] { PanelMouseUp(number); });
+        w_.keyPanels[static_cast<std::size_t>(number - 1)] = panel;
     }
-    Panel(13)->setYenForBackslash(true);
+    w_.Panel(13)->setYenForBackslash(true);
 }
 
 void TMainForm::CreateLabels() {
     for (const LabelData& data : kLabels) {
-        auto* label = new TLabel(MainPanel);
+        auto* label = new TLabel(w_.mainPanel);
         label->setObjectName(QLatin1String(data.name));
         label->setCaption(QLatin1String(data.caption));
         QFont font = PixelFont(kArialFamily, data.fontPixels);
@@ -111,22 +109,16 @@ void TMainForm::CreateLabels() {
             label->setCursor(Qt::PointingHandCursor);
             const bool high = data.click == LabelClick::HighShape;
             connect(label, &TLabel::MouseUp, this,
-                    [this, high] { high ? HighShapeMouseUp() : LowShapeMouseUp(); });
+                    [this, high] { high ? engine_.ToggleHigh() : engine_.ToggleLow(); });
         }
     }
-    ModLabel = MainPanel->findChild<TLabel*>(QStringLiteral("ModLabel"));
-    PosLabel = MainPanel->findChild<TLabel*>(QStringLiteral("PosLabel"));
-    VolLabel = MainPanel->findChild<TLabel*>(QStringLiteral("VolLabel"));
-    PitLabel = MainPanel->findChild<TLabel*>(QStringLiteral("PitLabel"));
-    KeyLabel = MainPanel->findChild<TLabel*>(QStringLiteral("KeyLabel"));
-    OctLabel = MainPanel->findChild<TLabel*>(QStringLiteral("OctLabel"));
-    Label16 = MainPanel->findChild<TLabel*>(QStringLiteral("Label16"));
-    Label17 = MainPanel->findChild<TLabel*>(QStringLiteral("Label17"));
+    for (std::size_t i = 0; i < kHints.size(); ++i)
+        w_.hintLabels[i] = w_.mainPanel->findChild<TLabel*>(QLatin1String(kHints[i].label));
 }
 
 void TMainForm::CreateDisplays() {
     auto makeDisplay = [this](const DisplayData& data) {
-        auto* display = new TPanel(MainPanel);
+        auto* display = new TPanel(w_.mainPanel);
         Place(display, data.rect);
         display->setBevelOuter(TBevelCut::bvLowered);
         display->setBevelWidth(kDisplayBevelWidth);
@@ -138,60 +130,63 @@ void TMainForm::CreateDisplays() {
             display->setCursor(Qt::PointingHandCursor);
         return display;
     };
-    KeyPanel = makeDisplay(kKeyDisplay);
-    SoundPanel = makeDisplay(kSoundDisplay);
-    connect(SoundPanel, &TPanel::MouseUp, this, [this] { SoundPanelMouseUp(); });
+    w_.KeyPanel = makeDisplay(kKeyDisplay);
+    w_.SoundPanel = makeDisplay(kSoundDisplay);
+    connect(w_.SoundPanel, &TPanel::MouseUp, this, [this] { SoundPanelMouseUp(); });
 }
 
 void TMainForm::CreateBars() {
-    auto makeBar = [this](const BarData& data, void (TMainForm::*onMouseUp)()) {
-        auto* bar = new TProgressBar(MainPanel);
+    // A click on a bar switches its control between the neutral value and the player's last setting.
+    auto makeBar = [this](const BarData& data, Control control) {
+        auto* bar = new TProgressBar(w_.mainPanel);
         bar->setGeometry(data.left, data.top, data.width, kBarHeight);
         bar->setRange(data.min, data.max);
         bar->setPosition(data.designPosition);
         bar->setCursor(Qt::PointingHandCursor);
-        connect(bar, &TProgressBar::MouseUp, this, [this, onMouseUp] { (this->*onMouseUp)(); });
-        return bar;
+        connect(bar, &TProgressBar::MouseUp, this, [this, control] { engine_.ToggleBar(control); });
+        w_.bars[static_cast<std::size_t>(control)] = bar;
     };
-    ModulationProgressBar = makeBar(kModulationBar, &TMainForm::ModulationProgressBarMouseUp);
-    PosShiftProgressBar = makeBar(kPosShiftBar, &TMainForm::PosShiftProgressBarMouseUp);
-    VolumeProgressBar = makeBar(kVolumeBar, &TMainForm::VolumeProgressBarMouseUp);
-    KeyProgressBar = makeBar(kKeyBar, &TMainForm::KeyProgressBarMouseUp);
+    makeBar(kModulationBar, Control::Modulation);
+    makeBar(kPosShiftBar, Control::PosShift);
+    makeBar(kVolumeBar, Control::Volume);
+    makeBar(kKeyBar, Control::Key);
 }
 
 void TMainForm::CreatePitchBend() {
-    PitchBendPanel2 = new TPanel(MainPanel);
-    Place(PitchBendPanel2, kPitchBendTrack);
-    PitchBendPanel2->setBorderSingle(true);
-    PitchBendPanel2->setBevelOuter(TBevelCut::bvLowered);
-    PitchBendPanel2->setBevelInner(TBevelCut::bvLowered);
-    PitchBendPanel2->setColor(ButtonFaceColor());
-    PitchBendPanel2->setAttribute(Qt::WA_TransparentForMouseEvents);
+    w_.PitchBendTrack = new TPanel(w_.mainPanel);
+    TPanel* track = w_.PitchBendTrack;
+    Place(track, kPitchBendTrack);
+    track->setBorderSingle(true);
+    track->setBevelOuter(TBevelCut::bvLowered);
+    track->setBevelInner(TBevelCut::bvLowered);
+    track->setColor(ButtonFaceColor());
+    track->setAttribute(Qt::WA_TransparentForMouseEvents);
 
-    PitchBendPanel = new TPanel(MainPanel);
-    Place(PitchBendPanel, kPitchBendKnob);
-    PitchBendPanel->setBevelOuter(TBevelCut::bvRaised);
-    PitchBendPanel->setBevelInner(TBevelCut::bvRaised);
-    PitchBendPanel->setBevelWidth(kPitchBendKnobBevelWidth);
-    PitchBendPanel->setColor(ButtonFaceColor());
-    PitchBendPanel->setCursor(Qt::PointingHandCursor);
-    connect(PitchBendPanel, &TPanel::MouseDown, this, [this](TPanel*, Qt::MouseButton button, QPoint pos) {
-        PitchBendPanelMouseDown(button, pos.y());
-    });
-    connect(PitchBendPanel, &TPanel::MouseUp, this,
+    w_.PitchBendPanel = new TPanel(w_.mainPanel);
+    TPanel* knob = w_.PitchBendPanel;
+    Place(knob, kPitchBendKnob);
+    knob->setBevelOuter(TBevelCut::bvRaised);
+    knob->setBevelInner(TBevelCut::bvRaised);
+    knob->setBevelWidth(kPitchBendKnobBevelWidth);
+    knob->setColor(ButtonFaceColor());
+    knob->setCursor(Qt::PointingHandCursor);
+    connect(knob, &TPanel::MouseDown, this,
+            [this](TPanel*, Qt::MouseButton, QPoint pos) { PitchBendPanelMouseDown(pos.y()); });
+    connect(knob, &TPanel::MouseUp, this,
             [this](TPanel*, Qt::MouseButton button, QPoint) { PitchBendPanelMouseUp(button); });
 }
 
 void TMainForm::CreateShapes() {
-    auto makeShape = [this](const ShapeData& data, void (TMainForm::*onMouseUp)()) {
-        auto* shape = new TShape(MainPanel);
+    // A click on an octave circle switches its doubling, as its menu item does.
+    auto makeShape = [this](const ShapeData& data, void (Instrument::*toggle)()) {
+        auto* shape = new TShape(w_.mainPanel);
         Place(shape, data.rect);
         shape->setBrushColor(Rgb(data.designFill));
         shape->setPenColor(Rgb(kOctaveOutline));
         shape->setCursor(Qt::PointingHandCursor);
-        connect(shape, &TShape::MouseUp, this, [this, onMouseUp] { (this->*onMouseUp)(); });
+        connect(shape, &TShape::MouseUp, this, [this, toggle] { (engine_.*toggle)(); });
         return shape;
     };
-    LowShape = makeShape(kLowShape, &TMainForm::LowShapeMouseUp);
-    HighShape = makeShape(kHighShape, &TMainForm::HighShapeMouseUp);
+    w_.LowShape = makeShape(kLowShape, &Instrument::ToggleLow);
+    w_.HighShape = makeShape(kHighShape, &Instrument::ToggleHigh);
 }

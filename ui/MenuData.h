@@ -5,13 +5,12 @@
 
 #include <array>
 
+#include "engine/Sounds.h"
+
 struct MenuCaption {
     const char* english;
     const char* japanese;
 };
-
-inline constexpr int kInstrumentsPerGroup = 8;
-inline constexpr int kPercussionPosition = 16;
 
 inline constexpr MenuCaption kSoundMenu = {"&Sound", "楽器(&S)"};
 

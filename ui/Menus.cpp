@@ -1,11 +1,14 @@
 // Both languages' menu trees: the main menus (Sound, Options, Help) and the sound popups. Every command
 // item of one language has a twin in the other with the same handler and shortcut; only the menus attached
-// to the menu bar are live, so the twins' shortcuts never compete.
+// to the menu bar are live, so the twins' shortcuts never compete. The check marks are drawn from the
+// instrument's state (Refresh.cpp), never kept by the menus themselves.
 #include <QAction>
 #include <QActionGroup>
 #include <QMenu>
 #include <QMenuBar>
 
+#include "platform/help/WinHelp.h"
+#include "ui/About.h"
 #include "ui/ClavitoMain.h"
 #include "ui/MenuData.h"
 
@@ -48,83 +51,86 @@ QAction* AddRadio(QMenu* menu, QActionGroup* group, const MenuCaption& caption, 
 }
 } // namespace
 
-// The 17 entries of a Sound menu or sound popup: the groups with their instruments (Tag = program), then
-// the percussion entry. Returns the percussion entry.
-static QAction* FillSoundEntries(TMainForm* form, QMenu* menu, bool japanese, bool popup) {
+// The 17 entries of a Sound menu or sound popup: the groups with their instruments, then the percussion
+// entry. Returns the percussion entry.
+static QAction* FillSoundEntries(QMenu* menu, bool japanese, bool popup,
+                                 const std::function<void(SoundChoice, bool popup)>& choose) {
     for (int group = 0; group < kPercussionPosition; ++group) {
         auto* groupMenu = new QMenu(Caption(kSoundEntries[group], japanese), menu);
         groupMenu->menuAction()->setCheckable(true);
         menu->addMenu(groupMenu);
         for (int item = 0; item < kInstrumentsPerGroup; ++item) {
-            const int tag = group * kInstrumentsPerGroup + item;
-            auto* action = new QAction(QString::fromUtf8(InstrumentCaption(tag, japanese, popup)), groupMenu);
-            action->setData(tag);
+            const SoundChoice sound{group, item};
+            QAction* action =
+                groupMenu->addAction(QString::fromUtf8(InstrumentCaption(ProgramOf(sound), japanese, popup)));
             action->setCheckable(true);
-            groupMenu->addAction(action);
-            QObject::connect(action, &QAction::triggered, form, [form, action] { form->MenuClick(action); });
+            QObject::connect(action, &QAction::triggered, menu,
+                             [choose, sound, popup] { choose(sound, popup); });
         }
     }
-    QAction* percussion =
-        AddItem(menu, kSoundEntries[kPercussionPosition], japanese, [form] { form->Percussion1Click(); });
+    QAction* percussion = AddItem(menu, kSoundEntries[kPercussionPosition], japanese, [choose, popup] {
+        choose({kPercussionPosition, 0}, popup);
+    });
     percussion->setCheckable(true);
     return percussion;
 }
 
-void TMainForm::CreateMenus() {
-    for (bool japanese : {false, true}) {
-        TMainMenu& menu = japanese ? MainMenuJ : MainMenuE;
-        menu.Sound = new QMenu(Caption(kSoundMenu, japanese), this);
-        QAction* percussion = FillSoundEntries(this, menu.Sound, japanese, false);
+void TMainForm::CreateLanguageMenus(bool japanese) {
+    LanguageMenus& menus = japanese ? japaneseMenus_ : englishMenus_;
+    const auto choose = [this](SoundChoice sound, bool popup) {
+        soundFromPopup_ = popup;
+        engine_.ChooseSound(sound);
+    };
+    menus.sound = new QMenu(Caption(kSoundMenu, japanese), this);
+    menus.percussion = FillSoundEntries(menus.sound, japanese, false, choose);
 
-        menu.Options = new QMenu(Caption(kOptionsMenu, japanese), this);
-        QMenu* octave = menu.Options->addMenu(Caption(kOctaveMenu, japanese));
-        QAction* high = AddToggle(octave, kHighItem, japanese, Qt::Key_F12, [this] { High1Click(); });
-        QAction* low = AddToggle(octave, kLowItem, japanese, Qt::Key_F11, [this] { Low1Click(); });
-        QMenu* keyboard = menu.Options->addMenu(Caption(kKeyBoardMenu, japanese));
-        auto* keyboardGroup = new QActionGroup(keyboard);
-        QAction* jp106 = AddRadio(keyboard, keyboardGroup, kJp106Item, japanese, [this] { N1061Click(); });
-        QAction* pc98 = AddRadio(keyboard, keyboardGroup, kPc98Item, japanese, [this] { N981Click(); });
-        QAction* en101 = AddRadio(keyboard, keyboardGroup, kEn101Item, japanese, [this] { N1011Click(); });
-        QMenu* language = menu.Options->addMenu(Caption(kMenuMenu, japanese));
-        auto* languageGroup = new QActionGroup(language);
-        QAction* ja =
-            AddRadio(language, languageGroup, kJapaneseItem, japanese, [this] { Japanese1Click(); });
-        QAction* en = AddRadio(language, languageGroup, kEnglishItem, japanese, [this] { English1Click(); });
-        menu.Output = menu.Options->addMenu(Caption(kOutputMenu, japanese));
-        connect(menu.Output, &QMenu::aboutToShow, this,
-                [this, output = menu.Output, japanese] { FillOutputMenu(output, japanese); });
+    menus.options = new QMenu(Caption(kOptionsMenu, japanese), this);
+    QMenu* octave = menus.options->addMenu(Caption(kOctaveMenu, japanese));
+    menus.high = AddToggle(octave, kHighItem, japanese, Qt::Key_F12, [this] { engine_.ToggleHigh(); });
+    menus.low = AddToggle(octave, kLowItem, japanese, Qt::Key_F11, [this] { engine_.ToggleLow(); });
+    QMenu* keyboard = menus.options->addMenu(Caption(kKeyBoardMenu, japanese));
+    auto* keyboardGroup = new QActionGroup(keyboard);
+    const std::pair<KeyboardType, MenuCaption> types[] = {{KeyboardType::Jp106, kJp106Item},
+                                                          {KeyboardType::Pc98, kPc98Item},
+                                                          {KeyboardType::En101, kEn101Item}};
+    for (const auto& [type, caption] : types)
+        menus.keyboard[static_cast<std::size_t>(type)] = AddRadio(
+            keyboard, keyboardGroup, caption, japanese, [this, type] { engine_.SetKeyboardType(type); });
+    QMenu* language = menus.options->addMenu(Caption(kMenuMenu, japanese));
+    auto* languageGroup = new QActionGroup(language);
+    menus.japanese =
+        AddRadio(language, languageGroup, kJapaneseItem, japanese, [this] { engine_.SetJapanese(true); });
+    menus.english =
+        AddRadio(language, languageGroup, kEnglishItem, japanese, [this] { engine_.SetJapanese(false); });
+    menus.output = menus.options->addMenu(Caption(kOutputMenu, japanese));
+    connect(menus.output, &QMenu::aboutToShow, this,
+            [this, output = menus.output, japanese] { FillOutputMenu(output, japanese); });
 
-        menu.Help = new QMenu(Caption(kHelpMenu, japanese), this);
-        QAction* help = AddItem(menu.Help, kHelpItem, japanese, [this] { Help2Click(); });
-        help->setShortcut(Qt::Key_F1);
-        menu.Help->addSeparator();
-        QAction* about = AddItem(menu.Help, kAboutItem, japanese, [this] { About1Click(); });
+    menus.help = new QMenu(Caption(kHelpMenu, japanese), this);
+    menus.helpItem = AddItem(menus.help, kHelpItem, japanese, [this] {
+        platform::WinHelp(this, QStringLiteral("Clavito.hlp"), platform::HELP_FINDER, 0);
+    });
+    menus.helpItem->setShortcut(Qt::Key_F1);
+    menus.help->addSeparator();
+    // A fresh box each time, shown modally and gone when it closes.
+    menus.about = AddItem(menus.help, kAboutItem, japanese, [this] {
+        TAboutBox box(this);
+        box.exec();
+    });
 
-        QMenu*& popup = japanese ? SoundPopupJ : SoundPopupE;
-        popup = new QMenu(this);
-        QAction* popupPercussion = FillSoundEntries(this, popup, japanese, true);
-
-        (japanese ? Percussion3 : Percussion1) = percussion;
-        (japanese ? N13 : Percussion2) = popupPercussion;
-        (japanese ? High2 : High1) = high;
-        (japanese ? Low2 : Low1) = low;
-        (japanese ? N1062 : N1061) = jp106;
-        (japanese ? N982 : N981) = pc98;
-        (japanese ? N1012 : N1011) = en101;
-        (japanese ? Japanese2 : Japanese1) = ja;
-        (japanese ? English2 : English1) = en;
-        (japanese ? Help4 : Help2) = help;
-        (japanese ? About2 : About1) = about;
-    }
-    for (QAction* designChecked : {English1, English2, N1061, N1062})
-        designChecked->setChecked(true);
-    AttachMenu(MainMenuJ);
+    menus.soundPopup = new QMenu(this);
+    menus.popupPercussion = FillSoundEntries(menus.soundPopup, japanese, true, choose);
 }
 
-void TMainForm::AttachMenu(const TMainMenu& menu) {
-    menuBar()->clear();
-    menuBar()->addMenu(menu.Sound);
-    menuBar()->addMenu(menu.Options);
-    menuBar()->addMenu(menu.Help);
-    Menu = &menu;
+// Until the show sequence draws the stored state, the menus are as designed: the Japanese ones on the bar,
+// the English language and the 106 keyboard checked.
+void TMainForm::CreateMenus() {
+    CreateLanguageMenus(false);
+    CreateLanguageMenus(true);
+    for (bool japanese : {false, true}) {
+        Menus(japanese).english->setChecked(true);
+        Menus(japanese).keyboard[static_cast<std::size_t>(KeyboardType::Jp106)]->setChecked(true);
+    }
+    for (QMenu* menu : {japaneseMenus_.sound, japaneseMenus_.options, japaneseMenus_.help})
+        menuBar()->addMenu(menu);
 }

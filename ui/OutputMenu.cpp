@@ -30,7 +30,7 @@ bool IsCurrent(const MidiDestination& destination, const platform::MidiSettings&
 
 void TMainForm::FillOutputMenu(QMenu* menu, bool japanese) {
     menu->clear();
-    const platform::MidiSettings current = platform::readMidiSettings(settingsPath_);
+    const platform::MidiSettings current = platform::readMidiSettings(setup_.settingsPath);
     for (const MidiDestination& destination : setup_.midiLister()) {
         QAction* item = menu->addAction(DestinationCaption(destination, japanese));
         item->setCheckable(true);
@@ -50,23 +50,22 @@ void TMainForm::ChooseOutput(const MidiDestination& destination) {
                               QStringLiteral("Error"));
         return;
     }
-    const platform::MidiSettings previous = platform::readMidiSettings(settingsPath_);
+    const platform::MidiSettings previous = platform::readMidiSettings(setup_.settingsPath);
     const auto store = [this](MidiOutputChoice output, const std::string& connect) {
-        return WriteString(platform::kMidiSection, platform::kOutputKey, platform::midiOutputName(output)) &&
-               WriteString(platform::kMidiSection, platform::kConnectKey, QString::fromStdString(connect));
+        const SettingValue values[] = {
+            {platform::kMidiSection, platform::kOutputKey, platform::midiOutputName(output).toUtf8()},
+            {platform::kMidiSection, platform::kConnectKey, QByteArray::fromStdString(connect)}};
+        return WriteSettings(values);
     };
     if (!store(destination.output, destination.connect))
         return;
-    MidiOut.Reset();
-    MidiOut.Close();
-    const std::uint32_t result = MidiOut.Open(setup_.midiOpener, settingsPath_);
+    engine_.Stop();
+    const std::uint32_t result = engine_.Port().Open(setup_.midiOpener, setup_.settingsPath);
     if (result != platform::MMSYSERR_NOERROR) {
         store(previous.output, previous.connect);
-        MidiOut.Open(setup_.midiOpener, settingsPath_);
+        engine_.Port().Open(setup_.midiOpener, setup_.settingsPath);
     }
-    MidiOut.Reset();
-    SendProgram();
-    SendControllers();
+    engine_.Resend();
     if (result != platform::MMSYSERR_NOERROR)
         platform::MessageBoxA(this, name + QStringLiteral(": ") + OpenErrorText(result),
                               QStringLiteral("Error"));

@@ -20,8 +20,6 @@ class TPanel : public QWidget {
 public:
     explicit TPanel(QWidget* parent = nullptr);
 
-    int Tag = 0;
-
     TBevelCut BevelOuter() const { return bevelOuter_; }
     void setBevelOuter(TBevelCut cut);
     TBevelCut BevelInner() const { return bevelInner_; }

@@ -40,7 +40,7 @@ std::optional<ShortMessage> decodeShortMessage(std::uint32_t packed) {
 
 ShortMessage channelMessage(std::uint8_t kind, int channel, std::uint8_t data1, std::uint8_t data2) {
     const auto status = static_cast<std::uint8_t>(kind | (channel & 0x0F));
-    return *decodeShortMessage(status | std::uint32_t{data1} << 8 | std::uint32_t{data2} << 16);
+    return *decodeShortMessage(packShortMessage(status, data1, data2));
 }
 
 } // namespace platform

@@ -28,6 +28,12 @@ inline constexpr std::uint8_t kProgramChange = 0xC0;
 inline constexpr std::uint8_t kChannelPressure = 0xD0;
 inline constexpr std::uint8_t kPitchBend = 0xE0;
 
+// Packs a message the way every output takes it: status in bits 0-7, first data byte in bits 8-15, second
+// in bits 16-23. The parts are added, not masked: the callers' ranges keep each data byte legal.
+constexpr std::uint32_t packShortMessage(std::uint32_t status, std::uint32_t data1, std::uint32_t data2 = 0) {
+    return status + data1 * 256 + data2 * 65536;
+}
+
 // Unpacks status | data1 << 8 | data2 << 16 into as many bytes as the status calls for. Data bytes are cut
 // to 7 bits, so a stray high bit can never be read as a status byte downstream. Empty for a value without
 // a sendable status: running status (first byte below 0x80), SysEx framing and the undefined system codes.

@@ -10,7 +10,7 @@
 #include <gtest/gtest.h>
 #include <linux/input-event-codes.h>
 
-#include "midi/Messages.h"
+#include "engine/MidiMessages.h"
 #include "platform/dialogs/MessageBox.h"
 #include "platform/help/WinHelp.h"
 #include "support/RecordingOutput.h"
@@ -36,6 +36,10 @@ protected:
         platform::SetMessageBoxHook({});
         platform::SetHelpHook({});
     }
+
+    const Performance& State() const { return form->Engine().State(); }
+    std::int32_t Value(Control control) const { return State().control(control); }
+    const FormWidgets& W() const { return form->Widgets(); }
 
     QString IniPath() const { return dir.filePath(QStringLiteral("clavito.INI")); }
     void WriteIni(const QByteArray& content) {

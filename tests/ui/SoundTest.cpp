@@ -39,26 +39,37 @@ protected:
 TEST_F(Sound, AnyOfTheFourMenusChoosesTheInstrumentAndTheLanguageSwitchKeepsIt) {
     const QString names[] = {QString::fromUtf8("ｱｺｰｽﾃｨｯｸ ｷﾞﾀｰ(ﾅｲﾛﾝ)"),
                              QStringLiteral("Acoustic guitar (nylon)")};
-    QMenu* menus[] = {form->MainMenuJ.Sound, form->SoundPopupJ, form->MainMenuE.Sound, form->SoundPopupE};
+    QMenu* menus[] = {form->Menus(true).sound, form->Menus(true).soundPopup, form->Menus(false).sound,
+                      form->Menus(false).soundPopup};
     for (QMenu* menu : menus) {
         const bool english = menu == menus[2] || menu == menus[3];
-        (english ? form->English2 : form->Japanese1)->trigger();
+        (english ? form->Menus(true).english : form->Menus(false).japanese)->trigger();
         Clear();
         Item(menu, 3, 0)->trigger();
         EXPECT_EQ(Messages(), (MsgList{ProgramChange(0, 24), ProgramChange(1, 24), ProgramChange(2, 24)}));
-        EXPECT_EQ(form->SoundPanel->Caption(), names[english]);
-        EXPECT_EQ(Marks(form->Menu->Sound), Marks(form->SoundPopup));
-        EXPECT_EQ(Marks(form->SoundPopup), (MarkList{{3, -1}, {3, 0}}));
-        (english ? form->Japanese2 : form->English1)->trigger();
-        EXPECT_EQ(form->menuBar()->actions().first(), form->Menu->Sound->menuAction());
-        EXPECT_EQ(form->SoundPanel->Caption(), names[!english]);
-        EXPECT_EQ(Marks(form->Menu->Sound), (MarkList{{3, -1}, {3, 0}}));
-        EXPECT_EQ(form->PitLabel->Hint() == "L_Button - Return  R_Button - Stay", !english);
+        EXPECT_EQ(W().SoundPanel->Caption(), names[english]);
+        EXPECT_EQ(Marks(form->Menus().sound), Marks(form->Menus().soundPopup));
+        EXPECT_EQ(Marks(form->Menus().soundPopup), (MarkList{{3, -1}, {3, 0}}));
+        (english ? form->Menus(true).japanese : form->Menus(false).english)->trigger();
+        EXPECT_EQ(form->menuBar()->actions().first(), form->Menus().sound->menuAction());
+        EXPECT_EQ(W().SoundPanel->Caption(), names[!english]);
+        EXPECT_EQ(Marks(form->Menus().sound), (MarkList{{3, -1}, {3, 0}}));
+        EXPECT_EQ(W().hintLabels[3]->Hint() == "L_Button - Return  R_Button - Stay", !english);
         EXPECT_EQ(Messages().size(), 3u) << "switching the language sends nothing";
         Item(menu, 0, 0)->trigger();
     }
-    form->Percussion3->trigger();
-    EXPECT_EQ(form->SoundPanel->Caption(), QStringLiteral("ﾊﾟｰｶｯｼｮﾝ"));
-    EXPECT_EQ(Marks(form->SoundPopupJ), (MarkList{{16, -1}}));
+    form->Menus(true).percussion->trigger();
+    EXPECT_EQ(W().SoundPanel->Caption(), QStringLiteral("ﾊﾟｰｶｯｼｮﾝ"));
+    EXPECT_EQ(Marks(form->Menus(true).soundPopup), (MarkList{{16, -1}}));
+}
+
+// The display shows the caption the sound was chosen by: the Japanese popup shortens the glockenspiel's,
+// and a language switch shows the Sound menu's.
+TEST_F(Sound, TheDisplayShowsTheCaptionOfTheMenuChosenFrom) {
+    Item(form->Menus(true).soundPopup, 1, 1)->trigger();
+    EXPECT_EQ(W().SoundPanel->Caption(), QString::fromUtf8("ｸﾞﾛｯｹﾝ"));
+    form->Menus(true).english->trigger();
+    form->Menus(false).japanese->trigger();
+    EXPECT_EQ(W().SoundPanel->Caption(), QString::fromUtf8("ｸﾞﾛｯｹﾝｼｭﾋﾟｰﾙ"));
 }
 } // namespace

@@ -62,7 +62,7 @@ protected:
         }
     }
 
-    QString Settings(const QByteArray& midiSection) {
+    QString SettingsFile(const QByteArray& midiSection) {
         QFile file(dir_.filePath("clavito.INI"));
         EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write("[MIDI]\nOutput=jack\n" + midiSection) > 0);
         return file.fileName();
@@ -101,7 +101,7 @@ protected:
 
 TEST_F(JackOutputTest, DeliversTheExactBytesInOrderResetsWhatWasLeftSoundingAndConnects) {
     MidiOut port;
-    ASSERT_EQ(port.Open(openMidiMapper, Settings("Connect=clavito-monitor:input\n")), MMSYSERR_NOERROR);
+    ASSERT_EQ(port.Open(openMidiMapper, SettingsFile("Connect=clavito-monitor:input\n")), MMSYSERR_NOERROR);
     EXPECT_TRUE(QTest::qWaitFor([this] { return Connected(); }, 20000));
     // A Note Off or a Note On of velocity 0 ends a note of its own channel only. Running status, SysEx
     // framing and stray data bytes never go out; data bytes lose their high bit.
@@ -121,8 +121,24 @@ TEST_F(JackOutputTest, DeliversTheExactBytesInOrderResetsWhatWasLeftSoundingAndC
     port.Close();
     EXPECT_FALSE(HasOutPort());
     // A destination that is not there leaves the port open, unconnected.
-    ASSERT_EQ(port.Open(openMidiMapper, Settings("Connect=nobody:input\n")), MMSYSERR_NOERROR);
+    ASSERT_EQ(port.Open(openMidiMapper, SettingsFile("Connect=nobody:input\n")), MMSYSERR_NOERROR);
     EXPECT_EQ(std::pair(HasOutPort(), Connected()), std::pair(true, false));
+}
+
+// "auto" takes the synthesizer when its SoundFont loads and its audio starts (here on JACK), else (no ALSA
+// sequencer here) a JACK port.
+TEST_F(JackOutputTest, AutoTakesTheSynthesizerFirstThenAJackPort) {
+    const std::pair<QByteArray, bool> cases[] = {{kSoundFont, false},
+                                                 {QFile::encodeName(dir_.filePath("absent.sf2")), true}};
+    for (const auto& [soundFont, jackPort] : cases) {
+        QFile file(dir_.filePath("auto.INI"));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly) &&
+                    file.write("[MIDI]\nAudioDriver=jack\nSoundFont=" + soundFont + "\n") > 0);
+        file.close();
+        MidiOut port;
+        ASSERT_EQ(port.Open(openMidiMapper, file.fileName()), MMSYSERR_NOERROR) << soundFont.data();
+        EXPECT_EQ(HasOutPort(), jackPort) << soundFont.data();
+    }
 }
 
 // From the monitor's port to the synthesizer, whose audio wires itself to the system's playback, and back;
@@ -134,12 +150,12 @@ TEST_F(JackOutputTest, TheWindowSwitchesBetweenAJackPortAndTheSynthesizer) {
     jack_client_t* gone = jack_client_open("gone", JackNoStartServer, nullptr);
     ASSERT_TRUE(gone && jack_port_register(gone, "in", JACK_DEFAULT_MIDI_TYPE, JackPortIsInput, 0));
     const QByteArray monitor = "Connect=clavito-monitor:input\n";
-    TMainForm form({openMidiMapper, Settings(monitor + "AudioDriver=jack\nSoundFont=" + kSoundFont)});
+    TMainForm form({openMidiMapper, SettingsFile(monitor + "AudioDriver=jack\nSoundFont=" + kSoundFont)});
     form.show();
     const auto entry = [&form](const QString& text) {
-        form.Menu->Output->popup(QPoint(0, 0));
-        form.Menu->Output->hide();
-        const QList<QAction*> actions = form.Menu->Output->actions();
+        form.Menus().output->popup(QPoint(0, 0));
+        form.Menus().output->hide();
+        const QList<QAction*> actions = form.Menus().output->actions();
         EXPECT_LE(std::ranges::count_if(actions, &QAction::isChecked), 1);
         const auto found =
             std::ranges::find_if(actions, [&](QAction* a) { return a->text().startsWith(text); });
@@ -166,7 +182,7 @@ TEST_F(JackOutputTest, TheWindowSwitchesBetweenAJackPortAndTheSynthesizer) {
     QAction* goneEntry = entry("JACK: gone:in");
     jack_client_close(gone);
     goneEntry->trigger();
-    Settings(monitor + "AudioDriver=jack\nSoundFont=" + QFile::encodeName(dir_.filePath("absent.sf2")));
+    SettingsFile(monitor + "AudioDriver=jack\nSoundFont=" + QFile::encodeName(dir_.filePath("absent.sf2")));
     entry("内蔵")->trigger();
     EXPECT_EQ(boxes, (std::vector<QString>{"JACK: gone:in: No Midi Device", "Built-in synthesizer: NoMap"}));
     events = WaitFor(3 * kStart + 2 * kReset);

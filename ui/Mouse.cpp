@@ -1,5 +1,7 @@
 // Mouse presses on the key panels, and the auto-repeat of a held control panel: one step at the press,
-// one more after SuperTimer1's 400 ms, then one every SuperTimer2's 32 ms until the release.
+// one more after the Delay timer's 400 ms, then one every Repeat tick (32 ms) until the release. While a
+// button holds the pitch-bend knob, the Bend timer polls the pointer every millisecond and the knob follows
+// the pointer's height along its track.
 //
 // Only the left button captures the mouse: while it is down every press goes to the control it pressed;
 // otherwise a press goes to the control under the pointer. Qt instead grabs the pointer for whichever button
@@ -9,13 +11,12 @@
 // pressed with the right button and released over another panel rises and ends its own note, instead of
 // leaving it sounding while the other panel's release runs.
 #include <QApplication>
+#include <QCursor>
 #include <QMouseEvent>
 
 #include "components/SuperTimer/SuperTimer.h"
 #include "engine/ActionTags.h"
 #include "ui/ClavitoMain.h"
-
-using platform::TBevelCut;
 
 namespace {
 constexpr Qt::MouseButton kRoutedButtons[] = {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton};
@@ -57,40 +58,57 @@ bool TMainForm::RouteMouseButton(QObject* watched, QMouseEvent* event) {
     return true;
 }
 
-void TMainForm::PanelMouseDown(platform::TPanel* sender, Qt::MouseButton) {
-    if (sender->BevelOuter() == TBevelCut::bvLowered)
+void TMainForm::PanelMouseDown(int panel) {
+    if (!engine_.PressPanel(panel))
         return;
-    sender->setBevelOuter(TBevelCut::bvLowered);
-    PressAction(sender->Tag);
-    if (SuperTimer2->Enabled() || SuperTimer3->Enabled())
+    if (timers_.Repeat->Enabled() || timers_.Bend->Enabled())
         return;
-    if (IsControlTag(sender->Tag)) {
-        SuperTimer1->Tag = sender->Tag;
-        SuperTimer1->setEnabled(true);
+    const std::int32_t tag = PanelTag(panel);
+    if (IsControlTag(tag)) {
+        repeatTag_ = tag;
+        timers_.Delay->setEnabled(true);
     }
 }
 
-void TMainForm::PanelMouseUp(platform::TPanel* sender, Qt::MouseButton) {
-    if (sender->BevelOuter() != TBevelCut::bvRaised)
-        sender->setBevelOuter(TBevelCut::bvRaised);
-    ReleaseAction(sender->Tag);
-    if (IsControlTag(sender->Tag)) {
-        SuperTimer1->setEnabled(false);
-        SuperTimer2->setEnabled(false);
+void TMainForm::PanelMouseUp(int panel) {
+    engine_.ReleasePanel(panel);
+    if (IsControlTag(PanelTag(panel))) {
+        timers_.Delay->setEnabled(false);
+        timers_.Repeat->setEnabled(false);
     }
 }
 
 // A tick that was already on its way when the release disabled the timer performs no step.
-void TMainForm::SuperTimer1Timer() {
-    if (!SuperTimer1->Enabled())
+void TMainForm::DelayTimer() {
+    if (!timers_.Delay->Enabled())
         return;
-    PressAction(SuperTimer1->Tag);
-    SuperTimer1->setEnabled(false);
-    SuperTimer2->setEnabled(true);
+    engine_.PressAction(repeatTag_);
+    timers_.Delay->setEnabled(false);
+    timers_.Repeat->setEnabled(true);
 }
 
-void TMainForm::SuperTimer2Timer() {
-    if (!SuperTimer2->Enabled())
+void TMainForm::RepeatTimer() {
+    if (!timers_.Repeat->Enabled())
         return;
-    PressAction(SuperTimer1->Tag);
+    engine_.PressAction(repeatTag_);
+}
+
+void TMainForm::PitchBendPanelMouseDown(int y) {
+    bendGrabY_ = y;
+    if (!timers_.Delay->Enabled() && !timers_.Repeat->Enabled())
+        timers_.Bend->setEnabled(true);
+}
+
+// The left button returns the knob to the centre; any other leaves the bend where it is.
+void TMainForm::PitchBendPanelMouseUp(Qt::MouseButton button) {
+    timers_.Bend->setEnabled(false);
+    if (button == Qt::LeftButton)
+        engine_.CentreBend();
+}
+
+void TMainForm::BendTimer() {
+    if (!timers_.Bend->Enabled())
+        return;
+    const int y = w_.mainPanel->mapFromGlobal(QCursor::pos()).y() - bendGrabY_;
+    engine_.BendTo(y - w_.PitchBendTrack->y());
 }

@@ -1,30 +1,27 @@
 #pragma once
-// Packing of every short message the program sends: status in bits 0-7, first data byte in bits 8-15,
-// second in bits 16-23. The parts are added, not masked: the callers' ranges keep each data byte legal.
+// Every channel message the instrument sends, packed for the port, and the channels they go to.
 
 #include <cstdint>
 
+#include "platform/midi/ShortMessage.h"
+
 namespace midi {
 
-constexpr std::uint32_t ShortMsg(std::uint32_t status, std::uint32_t data1, std::uint32_t data2 = 0) {
-    return status + data1 * 256 + data2 * 65536;
-}
-
 constexpr std::uint32_t NoteOn(int channel, int note) {
-    return ShortMsg(0x90 + channel, note, 127);
+    return platform::packShortMessage(platform::kNoteOn + channel, note, 127);
 }
 constexpr std::uint32_t NoteOff(int channel, int note) {
-    return ShortMsg(0x80 + channel, note, 0);
+    return platform::packShortMessage(platform::kNoteOff + channel, note, 0);
 }
 constexpr std::uint32_t ProgramChange(int channel, int program) {
-    return ShortMsg(0xC0 + channel, program);
+    return platform::packShortMessage(platform::kProgramChange + channel, program);
 }
 constexpr std::uint32_t ControlChange(int channel, int controller, int value) {
-    return ShortMsg(0xB0 + channel, controller, value);
+    return platform::packShortMessage(platform::kControlChange + channel, controller, value);
 }
 // The bend rides in the second (most significant) data byte only; the first is always 0.
 constexpr std::uint32_t PitchBend(int channel, int step) {
-    return ShortMsg(0xE0 + channel, 0, step);
+    return platform::packShortMessage(platform::kPitchBend + channel, 0, step);
 }
 
 // Controller value of a Volume or Modulation step 0..32: four per step, at most 127.

@@ -65,14 +65,14 @@ protected:
     void Action(int tag, bool press) {
         if (tag <= 10 && press)
             model.reset(); // the step resets the port
-        const int value = tag <= 10 ? 0 : TableNote(tag - 2 * form->PosShift);
+        const int value = tag <= 10 ? 0 : TableNote(tag - 2 * Value(Control::PosShift));
         if (value == 0)
             return;
-        const int n = value + form->Key, base = form->ChannelBase;
+        const int n = value + Value(Control::Key), base = State().channelBase;
         Set(base, n, press);
-        if (n <= 115 && (!press || (base == 0 && form->High1->isChecked())))
+        if (n <= 115 && (!press || (base == 0 && State().high)))
             Set(1, n + 12, press);
-        if (n >= 12 && (!press || (base == 0 && form->Low1->isChecked())))
+        if (n >= 12 && (!press || (base == 0 && State().low)))
             Set(2, n - 12, press);
     }
     // A typing key repeats a control panel's step while it is down; the mouse never acts on a panel down.
@@ -101,9 +101,9 @@ protected:
     void MouseEvent() {
         const unsigned slot = Pick(3);
         const int panel = 1 + static_cast<int>(Pick(58));
-        if (!form->Panel(panel)->isVisible()) // hidden under 101 English
+        if (!W().Panel(panel)->isVisible()) // hidden under 101 English
             return;
-        const QPoint at = At(form->Panel(panel), QPoint(static_cast<int>(Pick(30)) - 15, 0));
+        const QPoint at = At(W().Panel(panel), QPoint(static_cast<int>(Pick(30)) - 15, 0));
         if (pressedBy[slot]) {
             QTest::mouseRelease(form->windowHandle(), kButtons[slot], Qt::NoModifier, at);
             Act(std::exchange(pressedBy[slot], 0), false, false);
@@ -120,12 +120,14 @@ protected:
         if (kind == 0)
             Activate(&other);
         else if (kind == 1)
-            form->SoundPopup->popup(QPoint(0, 0)), form->SoundPopup->hide();
+            form->Menus().soundPopup->popup(QPoint(0, 0)), form->Menus().soundPopup->hide();
         else if (kind == 2)
-            (Pick(2) ? form->High1 : form->Low1)->trigger();
+            (Pick(2) ? form->Menus().high : form->Menus().low)->trigger();
         else if (heldKeys.empty()) // a held key would be released on another channel or panel
-            std::array{form->N13, form->SoundPopupJ->actions()[0]->menu()->actions()[0], form->N1061,
-                       form->N981, form->N1011}[Pick(5)]
+            std::array{form->Menus(true).popupPercussion,
+                       form->Menus(true).soundPopup->actions()[0]->menu()->actions()[0],
+                       form->Menus(true).keyboard[0], form->Menus(true).keyboard[1],
+                       form->Menus(true).keyboard[2]}[Pick(5)]
                 ->trigger();
         for (const auto& [evdev, panel] : kind < 2 ? heldKeys : std::map<int, int>{})
             Act(panel, false, true);
@@ -159,7 +161,7 @@ TEST_F(Soak, ARandomPerformanceSoundsExactlyWhatThePanelsHold) {
             keys.emplace_back(evdev + i, panel + i);
     StartActive();
     // The mouse repeat of a held control panel runs on its own clock, which the model cannot follow.
-    form->SuperTimer1->setInterval(65535);
+    form->Timers().Delay->setInterval(65535);
     for (int event = 0; event < 100000; ++event) {
         const unsigned kind = Pick(100);
         if (kind < 60)
@@ -171,15 +173,17 @@ TEST_F(Soak, ARandomPerformanceSoundsExactlyWhatThePanelsHold) {
         Replay();
         ASSERT_TRUE(actual == model) << "after event " << event << ", sounding " << actual << "\nnot "
                                      << model;
-        ASSERT_TRUE(form->Key >= -46 && form->Key <= 39 && form->PosShift >= 0 && form->PosShift <= 6);
+        ASSERT_TRUE(Value(Control::Key) >= -46 && Value(Control::Key) <= 39 &&
+                    Value(Control::PosShift) >= 0 && Value(Control::PosShift) <= 6);
     }
     for (const auto& [evdev, panel] : heldKeys)
         KeyUp(evdev);
     for (int slot = 0; slot < 3; ++slot)
         if (pressedBy[slot])
-            QTest::mouseRelease(form->windowHandle(), kButtons[slot], Qt::NoModifier, At(form->Panel(1)));
+            QTest::mouseRelease(form->windowHandle(), kButtons[slot], Qt::NoModifier, At(W().Panel(1)));
     Replay();
     EXPECT_TRUE(actual.none()) << "left sounding after the last release: " << actual;
-    EXPECT_TRUE(form->Volume >= 0 && form->Volume <= 32 && form->Modulation >= 0 && form->Modulation <= 32);
+    EXPECT_TRUE(Value(Control::Volume) >= 0 && Value(Control::Volume) <= 32 &&
+                Value(Control::Modulation) >= 0 && Value(Control::Modulation) <= 32);
 }
 } // namespace

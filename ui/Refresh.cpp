@@ -1,0 +1,159 @@
+// The one path from the instrument's state to the screen: every control, check mark and display is drawn
+// from what the instrument holds, for the parts it says have changed. The controls repaint only what
+// differs.
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+
+#include "engine/HomePosition.h"
+#include "engine/KeyMap.h"
+#include "engine/KeyNames.h"
+#include "ui/ClavitoMain.h"
+#include "ui/MenuData.h"
+#include "ui/StripAccelerator.h"
+#include "ui/SystemColors.h"
+
+using platform::TBevelCut;
+
+namespace {
+const QColor kOctaveOn(0, 255, 0);
+const QColor kOctaveOff(0, 128, 0);
+
+// The entry at position index of a menu: a group's submenu entry or the percussion entry.
+QAction* EntryAt(const QMenu* menu, int index) {
+    const QList<QAction*> entries = menu->actions();
+    return index >= 0 && index < entries.size() ? entries[index] : nullptr;
+}
+
+QAction* ItemAt(const QMenu* menu, const SoundChoice& sound) {
+    QAction* entry = EntryAt(menu, sound.group);
+    return entry && entry->menu() ? EntryAt(entry->menu(), sound.item) : nullptr;
+}
+
+// The sound's entry (and its item, but for percussion) carries the check mark, in the menus of the language
+// in force only.
+void MarkSound(const QMenu* menu, const SoundChoice& sound, bool shown) {
+    const QList<QAction*> entries = menu->actions();
+    for (int group = 0; group < entries.size(); ++group) {
+        const bool current = shown && group == sound.group;
+        entries[group]->setChecked(current);
+        if (!entries[group]->menu())
+            continue;
+        const QList<QAction*> items = entries[group]->menu()->actions();
+        for (int item = 0; item < items.size(); ++item)
+            items[item]->setChecked(current && !IsPercussion(sound) && item == sound.item);
+    }
+}
+
+bool IsBlackRowPanel(int number) {
+    return KeyPanelAt(number).colour == PanelColour::BlackRow;
+}
+} // namespace
+
+void TMainForm::Refresh(Changes changes) {
+    if (changes & kLanguageChanged) {
+        DrawLanguage();
+        changes |= kSoundChanged;
+    }
+    if (changes & kPanelsChanged)
+        DrawPanels();
+    if (changes & kControlsChanged)
+        DrawControls();
+    if (changes & kSoundChanged)
+        DrawSound();
+    if (changes & kDoublingsChanged)
+        DrawDoublings();
+    if (changes & kKeyboardChanged)
+        DrawKeyboardType();
+    if (changes & kBendChanged)
+        DrawBend();
+}
+
+void TMainForm::DrawPanels() {
+    for (int number = 1; number <= kKeyPanelCount; ++number)
+        w_.Panel(number)->setBevelOuter(engine_.State().isHeld(number) ? TBevelCut::bvLowered
+                                                                       : TBevelCut::bvRaised);
+}
+
+// The bars, the transposition's name, and the home-position marks: the black-row panels that sound nothing
+// at this position shift take the button colour with a grey caption.
+void TMainForm::DrawControls() {
+    const Performance& state = engine_.State();
+    for (std::size_t i = 0; i < kControlCount; ++i) {
+        const auto control = static_cast<Control>(i);
+        w_.Bar(control)->setPosition(BarPosition(RangeOf(control), state.control(control)));
+    }
+    w_.KeyPanel->setCaption(QString::fromLatin1(KeyName(state.control(Control::Key))));
+    const auto marks = HomePositionPanels(state.control(Control::PosShift));
+    for (int number = 1; number <= kKeyPanelCount; ++number) {
+        if (!IsBlackRowPanel(number))
+            continue;
+        const bool marked = std::ranges::find(marks, number) != marks.end();
+        w_.Panel(number)->setColor(marked ? ButtonFaceColor() : QColor(Qt::black));
+        w_.Panel(number)->setFontColor(marked ? GrayTextColor() : QColor(Qt::white));
+    }
+}
+
+// The display shows the caption the sound was chosen by: the popup's where it came from the popup (the
+// Japanese popup shortens one), else the Sound menu's.
+void TMainForm::DrawSound() {
+    const Performance& state = engine_.State();
+    for (bool japanese : {false, true}) {
+        const bool shown = japanese == state.japanese;
+        MarkSound(Menus(japanese).sound, state.sound, shown);
+        MarkSound(Menus(japanese).soundPopup, state.sound, shown);
+    }
+    const LanguageMenus& menus = Menus();
+    QAction* caption = IsPercussion(state.sound)
+                           ? menus.percussion
+                           : ItemAt(soundFromPopup_ ? menus.soundPopup : menus.sound, state.sound);
+    w_.SoundPanel->setCaption(::StripAccelerator(caption->text(), state.japanese));
+}
+
+void TMainForm::DrawDoublings() {
+    const Performance& state = engine_.State();
+    for (bool japanese : {false, true}) {
+        Menus(japanese).high->setChecked(state.high);
+        Menus(japanese).low->setChecked(state.low);
+    }
+    w_.HighShape->setBrushColor(state.high ? kOctaveOn : kOctaveOff);
+    w_.LowShape->setBrushColor(state.low ? kOctaveOn : kOctaveOff);
+}
+
+// The punctuation panels carry the labels of the keyboard type's keys; the 101 English keyboard lacks three.
+// A null caption leaves the panel as it is.
+void TMainForm::DrawKeyboardType() {
+    const KeyboardType type = engine_.State().keyboard;
+    for (bool japanese : {false, true})
+        Menus(japanese).keyboard[static_cast<std::size_t>(type)]->setChecked(true);
+    const KeyboardTypeLayout& layout = KeyboardTypeLayoutFor(type);
+    for (int number : {13, 37, 48})
+        w_.Panel(number)->setVisible(layout.extraPanelsVisible);
+    if (layout.panel48Caption)
+        w_.Panel(48)->setCaption(QString::fromUtf8(layout.panel48Caption));
+    w_.Panel(12)->setCaption(QString::fromUtf8(layout.panel12Caption));
+    w_.Panel(24)->setCaption(QString::fromUtf8(layout.panel24Caption));
+    w_.Panel(25)->setCaption(QString::fromUtf8(layout.panel25Caption));
+    w_.Panel(36)->setCaption(QString::fromUtf8(layout.panel36Caption));
+    w_.Panel(13)->setYenForBackslash(layout.panel13ShiftJis);
+}
+
+// The language's menus go on the menu bar and its hints on the labels; a language switch chooses no sound,
+// so the display then shows the Sound menu's caption.
+void TMainForm::DrawLanguage() {
+    const bool japanese = engine_.State().japanese;
+    const LanguageMenus& menus = Menus();
+    for (bool twin : {false, true})
+        (japanese ? Menus(twin).japanese : Menus(twin).english)->setChecked(true);
+    menuBar()->clear();
+    for (QMenu* menu : {menus.sound, menus.options, menus.help})
+        menuBar()->addMenu(menu);
+    for (std::size_t i = 0; i < kHints.size(); ++i)
+        w_.hintLabels[i]->setHint(QString::fromUtf8(japanese ? kHints[i].japanese : kHints[i].english));
+    soundFromPopup_ = false;
+}
+
+void TMainForm::DrawBend() {
+    const Performance& state = engine_.State();
+    w_.PitchBendPanel->move(w_.PitchBendPanel->x(), w_.PitchBendTrack->y() + state.bendOffset);
+}
