@@ -117,6 +117,13 @@ TEST_F(Input, TheKnobFollowsThePointerHeightAndReturnsToTheCentre) {
     EXPECT_EQ(Messages(), (MsgList{midi::PitchBend(0, 64), midi::PitchBend(1, 64), midi::PitchBend(2, 64),
                                    midi::PitchBend(9, 64)}));
     EXPECT_EQ(W().PitchBendPanel->y(), rest);
+    // The right button leaves the knob, and the bend, where it is.
+    QTest::mousePress(form->windowHandle(), Qt::RightButton, Qt::NoModifier, grab);
+    QCursor::setPos(form->mapToGlobal(grab + QPoint(0, -1000)));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return W().PitchBendPanel->y() == top; }, 30000));
+    QTest::mouseRelease(form->windowHandle(), Qt::RightButton, Qt::NoModifier, grab);
+    EXPECT_EQ(Messages().back(), midi::PitchBend(2, 127));
+    EXPECT_EQ(W().PitchBendPanel->y(), top);
 }
 
 // "Hm" moves the home-position marks: the black-row panels marked are exactly those that sound nothing.

@@ -96,6 +96,10 @@ TEST_F(Lifecycle, PositionIsClampedToTheScreen) {
             << after.data();
         EXPECT_EQ(after.contains("Y=" + QByteArray::number(stored.y()) + "\n"), stored.y() == placed.y())
             << after.data();
+        Stop();
+        EXPECT_TRUE(ReadIni().startsWith(
+            QStringLiteral("[Position]\nX=%1\nY=%2\n").arg(placed.x()).arg(placed.y()).toLatin1()))
+            << ReadIni().data();
     }
 }
 
