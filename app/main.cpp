@@ -6,6 +6,7 @@
 #include "AppInfo.h"
 #include "app/Application.h"
 #include "app/CommandLine.h"
+#include "app/DesktopDefaults.h"
 #include "app/SettingsLocation.h"
 #include "app/TerminationSignals.h"
 #include "resources/ClavitoIcon.h"
@@ -24,8 +25,9 @@ int main(int argc, char** argv) {
     QApplication::setApplicationVersion(QString::fromLatin1(kAppVersion));
     QGuiApplication::setDesktopFileName(QString::fromLatin1(kAppId));
     QApplication::setWindowIcon(ClavitoIcon());
-    TMainForm form(TMainForm::Setup{platform::openMidiMapper,
-                                    SettingsFilePath(CurrentSettingsPlace(commandLine.settingsFile))});
+    TMainForm form(
+        TMainForm::Setup{.settingsPath = SettingsFilePath(CurrentSettingsPlace(commandLine.settingsFile)),
+                         .absentSettings = DesktopDefaults()});
     // SIGTERM, SIGINT and SIGHUP close the window the normal way, so the hide sequence saves and silences.
     // A modal box that is up at that moment (the port's error box, About) is closed first.
     std::function<void()> closeForm = [&form, &closeForm] {

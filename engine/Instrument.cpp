@@ -19,6 +19,8 @@ void Instrument::Start(const Settings& settings) {
     state_.low = settings.low;
     state_.keyboard = KeyboardTypeFromCode(settings.keyboard);
     state_.japanese = settings.japanese;
+    state_.sustain = settings.sustain;
+    state_.dynamics = settings.dynamics;
     SendProgram();
     SendControllers();
     Changed(kEverythingChanged);
@@ -36,10 +38,14 @@ Settings Instrument::StoredSettings() const {
     settings.japanese = state_.japanese;
     settings.high = state_.high;
     settings.low = state_.low;
+    settings.sustain = state_.sustain;
+    settings.dynamics = state_.dynamics;
     return settings;
 }
 
+// A pedal still down is let up first, so that a synth outside never goes on sustaining.
 void Instrument::Stop() {
+    SetPedal(false);
     port_.Reset();
     port_.Close();
 }
@@ -91,4 +97,27 @@ void Instrument::SetKeyboardType(KeyboardType type) {
 void Instrument::SetJapanese(bool japanese) {
     state_.japanese = japanese;
     Changed(kLanguageChanged);
+}
+
+// The pedal goes to every channel the controllers go to; only a change of its state is sent, so the
+// keyboard's repeats of Space send nothing.
+void Instrument::SetPedal(bool down) {
+    if (state_.pedalDown == down)
+        return;
+    state_.pedalDown = down;
+    for (int channel : midi::kControllerChannels)
+        Send(midi::ControlChange(channel, midi::kSustainController, down ? 127 : 0));
+    Changed(kPedalChanged);
+}
+
+void Instrument::SetSustain(bool on) {
+    if (!on)
+        SetPedal(false);
+    state_.sustain = on;
+    Changed(kPlayOptionsChanged);
+}
+
+void Instrument::SetDynamics(bool on) {
+    state_.dynamics = on;
+    Changed(kPlayOptionsChanged);
 }

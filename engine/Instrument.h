@@ -26,7 +26,9 @@ enum Change : unsigned {
     kKeyboardChanged = 1u << 4,
     kLanguageChanged = 1u << 5,
     kBendChanged = 1u << 6,
-    kEverythingChanged = (1u << 7) - 1,
+    kPlayOptionsChanged = 1u << 7, // sustain on Space, dynamics
+    kPedalChanged = 1u << 8,
+    kEverythingChanged = (1u << 9) - 1,
 };
 using Changes = unsigned;
 
@@ -42,13 +44,29 @@ struct Performance {
     std::array<bool, kKeyPanelCount> held{}; // panel n is down while held[n - 1]
     std::int32_t bendTravel = 0;             // the knob's track, in steps of its position
     std::int32_t bendOffset = 0;             // the knob's position below the top of its track
+    bool sustain = false;                    // Space is a sustain pedal
+    bool dynamics = false;                   // keys and mouse strike notes softer or harder
+    bool pedalDown = false;
 
     std::int32_t control(Control c) const { return controls[static_cast<std::size_t>(c)]; }
     bool isHeld(int panel) const { return held[static_cast<std::size_t>(panel - 1)]; }
 };
 
+// What a typing key's modifiers say about its strike, where dynamics are on.
+struct KeyModifiers {
+    bool shift = false;
+    bool ctrl = false;
+};
+
+// Where a mouse press fell on a panel, from its top edge (0) down to height - 1; height 0 for nowhere known.
+struct PressPoint {
+    int y = 0;
+    int height = 0;
+};
+
 class Instrument {
 public:
+    static constexpr int kFullVelocity = 127;
     using ChangeListener = std::function<void(Changes)>;
 
     void SetChangeListener(ChangeListener listener) { listener_ = std::move(listener); }
@@ -64,18 +82,19 @@ public:
     // After the port was reopened on another output: silence, then the sound and controllers again.
     void Resend();
 
-    // What a panel's press and release do, by its tag: a control step, or a note and its doublings.
-    void PressAction(std::int32_t tag);
+    // What a panel's press and release do, by its tag: a control step, or a note and its doublings, struck
+    // with this velocity.
+    void PressAction(std::int32_t tag, int velocity = kFullVelocity);
     void ReleaseAction(std::int32_t tag);
     // A mouse button on a key panel. A press on a panel that is down already does nothing (false); a release
     // always ends the panel's action.
-    bool PressPanel(int panel);
+    bool PressPanel(int panel, PressPoint point = {});
     void ReleasePanel(int panel);
 
     // A typing key, known by its physical key (any number below 256; 0 for none) and the virtual-key code it
     // produced. Its key-up ends what its key-down began, whatever the code or the keyboard type at the
     // key-up. KeyUp returns the code its key-down produced.
-    void KeyDown(std::uint32_t physicalKey, std::uint16_t vk);
+    void KeyDown(std::uint32_t physicalKey, std::uint16_t vk, KeyModifiers modifiers = {});
     std::uint16_t KeyUp(std::uint32_t physicalKey, std::uint16_t vk);
     // Every typing key still down is released (another window took the keyboard).
     void ReleaseKeys();
@@ -86,6 +105,8 @@ public:
     void SetKeyboardType(KeyboardType type);
     void ChooseSound(const SoundChoice& sound);
     void SetJapanese(bool japanese);
+    void SetSustain(bool on);
+    void SetDynamics(bool on);
 
     // The knob: its track at start, a move (clamped to the track; messages only when it moved), and the
     // return to the centre.
@@ -99,7 +120,8 @@ private:
     void SendProgram();
     void ControlStep(std::int32_t tag);
     void SetControl(Control control, std::int32_t value);
-    void PlayNote(std::int32_t tag);
+    void PlayNote(std::int32_t tag, int velocity);
+    void SetPedal(bool down);
     void StopNote(std::int32_t tag);
     struct TypingKey {
         std::uint16_t vk = 0; // the code it produced when it went down; 0 = not down

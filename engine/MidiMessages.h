@@ -7,8 +7,8 @@
 
 namespace midi {
 
-constexpr std::uint32_t NoteOn(int channel, int note) {
-    return platform::packShortMessage(platform::kNoteOn + channel, note, 127);
+constexpr std::uint32_t NoteOn(int channel, int note, int velocity = 127) {
+    return platform::packShortMessage(platform::kNoteOn + channel, note, velocity);
 }
 constexpr std::uint32_t NoteOff(int channel, int note) {
     return platform::packShortMessage(platform::kNoteOff + channel, note, 0);
@@ -31,6 +31,7 @@ constexpr int ControllerValue(int step) {
 
 inline constexpr int kVolumeController = 7;
 inline constexpr int kModulationController = 1;
+inline constexpr int kSustainController = 64;
 inline constexpr int kHighChannel = 1;
 inline constexpr int kLowChannel = 2;
 inline constexpr int kPercussionChannel = 9;

@@ -22,10 +22,10 @@ void Set(Settings& settings, const SettingKey& setting, std::int32_t value) {
         setting.field);
 }
 
-std::int32_t ReadValue(QByteArrayView text, const SettingKey& setting) {
+std::int32_t ReadValue(QByteArrayView text, const SettingKey& setting, const Settings& absent) {
     const std::optional<QByteArray> stored = platform::FindIniValue(text, setting.section, setting.key);
     if (!stored)
-        return setting.defaultValue;
+        return Get(absent, setting);
     return platform::ParseProfileInteger(QByteArrayView(*stored)).value_or(setting.defaultValue);
 }
 
@@ -57,14 +57,15 @@ void Check(LoadedSettings& loaded, std::size_t index) {
 } // namespace
 
 SettingValue StoredValue(const SettingKey& setting, std::int32_t value) {
-    return {setting.section, setting.key, QByteArray::number(value)};
+    return {setting.section, setting.key, QByteArray::number(value),
+            setting.optional && value == setting.defaultValue};
 }
 
-LoadedSettings ReadSettings(const QString& path) {
+LoadedSettings ReadSettings(const QString& path, const Settings& absent) {
     const QByteArray text = platform::ReadWholeFile(path).value_or(QByteArray());
     LoadedSettings loaded;
     for (const SettingKey& setting : kSettingKeys)
-        Set(loaded.values, setting, ReadValue(text, setting));
+        Set(loaded.values, setting, ReadValue(text, setting, absent));
     for (std::size_t i = 0; i < std::size(kSettingKeys); ++i)
         Check(loaded, i);
     return loaded;
@@ -86,7 +87,9 @@ bool WriteSettingValues(const QString& path, std::span<const SettingValue> value
     std::optional<QByteArray> text = platform::ReadFileForRewrite(path);
     if (!text)
         return false;
-    for (const SettingValue& v : values)
-        *text = platform::SetIniValue(*text, v.section, v.key, v.value);
+    for (const SettingValue& v : values) {
+        if (!v.onlyIfPresent || platform::FindIniValue(*text, v.section, v.key))
+            *text = platform::SetIniValue(*text, v.section, v.key, v.value);
+    }
     return platform::WriteFileAtomically(path, *text);
 }

@@ -32,6 +32,8 @@ struct Settings {
     bool low = false;
     std::int32_t x = 0; // the window's place on the screen, clamped to it by the window
     std::int32_t y = 0;
+    bool sustain = false;  // Space holds the notes (controller 64)
+    bool dynamics = false; // keys and mouse strike notes softer or harder
     bool operator==(const Settings&) const = default;
 };
 
@@ -49,23 +51,29 @@ struct SettingKey {
     std::int32_t defaultValue;
     SettingCheck check;
     ControlRange range; // for SettingCheck::Range
+    // A player's option that a file gets only once it is turned on: at its default it is written only where
+    // the file has the key already.
+    bool optional;
 };
 
 // In the order the exit writes them.
 inline constexpr SettingKey kSettingKeys[] = {
-    {"Sound", "Key", &Settings::key, kKeyRange.neutral, SettingCheck::Range, kKeyRange},
-    {"Sound", "Volume", &Settings::volume, kVolumeRange.neutral, SettingCheck::Range, kVolumeRange},
+    {"Sound", "Key", &Settings::key, kKeyRange.neutral, SettingCheck::Range, kKeyRange, false},
+    {"Sound", "Volume", &Settings::volume, kVolumeRange.neutral, SettingCheck::Range, kVolumeRange, false},
     {"Sound", "Modulation", &Settings::modulation, kModulationRange.neutral, SettingCheck::Range,
-     kModulationRange},
-    {"Sound", "PosShift", &Settings::posShift, kPosShiftRange.neutral, SettingCheck::Range, kPosShiftRange},
-    {"Sound", "Index1", &Settings::index1, 0, SettingCheck::Sound, {}},
-    {"Sound", "Index2", &Settings::index2, 0, SettingCheck::None, {}},
-    {"Options", "KeyBoard", &Settings::keyboard, 0, SettingCheck::None, {}},
-    {"Options", "Menu-Japanese", &Settings::japanese, 1, SettingCheck::None, {}},
-    {"Octave", "High", &Settings::high, 0, SettingCheck::None, {}},
-    {"Octave", "Low", &Settings::low, 0, SettingCheck::None, {}},
-    {"Position", "X", &Settings::x, 0, SettingCheck::Position, {}},
-    {"Position", "Y", &Settings::y, 0, SettingCheck::Position, {}},
+     kModulationRange, false},
+    {"Sound", "PosShift", &Settings::posShift, kPosShiftRange.neutral, SettingCheck::Range, kPosShiftRange,
+     false},
+    {"Sound", "Index1", &Settings::index1, 0, SettingCheck::Sound, {}, false},
+    {"Sound", "Index2", &Settings::index2, 0, SettingCheck::None, {}, false},
+    {"Options", "KeyBoard", &Settings::keyboard, 0, SettingCheck::None, {}, false},
+    {"Options", "Menu-Japanese", &Settings::japanese, 1, SettingCheck::None, {}, false},
+    {"Octave", "High", &Settings::high, 0, SettingCheck::None, {}, false},
+    {"Octave", "Low", &Settings::low, 0, SettingCheck::None, {}, false},
+    {"Position", "X", &Settings::x, 0, SettingCheck::Position, {}, false},
+    {"Position", "Y", &Settings::y, 0, SettingCheck::Position, {}, false},
+    {"Play", "Sustain", &Settings::sustain, 0, SettingCheck::None, {}, true},
+    {"Play", "Dynamics", &Settings::dynamics, 0, SettingCheck::None, {}, true},
 };
 
 // One key's new text, for a rewrite of the file.
@@ -73,6 +81,7 @@ struct SettingValue {
     QByteArray section;
     QByteArray key;
     QByteArray value;
+    bool onlyIfPresent = false; // an optional setting at its default
     bool operator==(const SettingValue&) const = default;
 };
 
@@ -93,8 +102,10 @@ struct LoadedSettings {
     std::vector<SettingValue> corrections; // to be written back at once, in this order
 };
 
-// Reads the file once (a missing or unreadable file reads as empty) and checks every value.
-LoadedSettings ReadSettings(const QString& path);
+// Reads the file once (a missing or unreadable file reads as empty) and checks every value. A missing key
+// takes its value from absent (where the desktop decides the menu language and the keyboard type); a key
+// that is there but holds no integer takes the table's default, whatever the desktop.
+LoadedSettings ReadSettings(const QString& path, const Settings& absent = {});
 
 // Every key of the table with the value it has in settings, in the table's order.
 std::vector<SettingValue> StoredValues(const Settings& settings);

@@ -8,10 +8,15 @@
 
 namespace {
 constexpr std::uint16_t kAppsKey = 93;
+constexpr std::uint16_t kSpaceKey = 32;
 constexpr int kFirstRepeatlessTag = 30; // tags from here on (the notes) do not repeat while held
 
 std::size_t Slot(std::uint32_t physicalKey) {
     return physicalKey < 256 ? physicalKey : 0;
+}
+// With dynamics a key strikes at 100, at 127 with Shift and at 64 with Ctrl.
+int KeyVelocity(KeyModifiers modifiers) {
+    return modifiers.shift ? 127 : modifiers.ctrl ? 64 : 100;
 }
 } // namespace
 
@@ -29,16 +34,20 @@ std::int32_t Instrument::PanelKeyAction(bool down, int panel) {
     return tag >= kFirstRepeatlessTag ? 0 : tag;
 }
 
-void Instrument::KeyDown(std::uint32_t physicalKey, std::uint16_t vk) {
+void Instrument::KeyDown(std::uint32_t physicalKey, std::uint16_t vk, KeyModifiers modifiers) {
     const int panel = PanelForKey(state_.keyboard, vk);
     const std::size_t slot = Slot(physicalKey);
     if (slot != 0 && vk != 0)
         keysDown_[slot] = {vk, panel};
-    PressAction(PanelKeyAction(true, panel));
+    if (vk == kSpaceKey && state_.sustain)
+        SetPedal(true);
+    PressAction(PanelKeyAction(true, panel), state_.dynamics ? KeyVelocity(modifiers) : kFullVelocity);
 }
 
-// The Apps key plays no panel: its release pops up the sound menu.
+// The Apps key plays no panel: its release pops up the sound menu. Space's release lets the pedal up.
 void Instrument::TypingKeyUp(const TypingKey& key) {
+    if (key.vk == kSpaceKey)
+        SetPedal(false);
     if (key.vk != kAppsKey)
         ReleaseAction(PanelKeyAction(false, key.panel));
 }

@@ -8,7 +8,7 @@ run=(fluid-soundfont-gm fonts-liberation2 fonts-ipafont-gothic fonts-dejavu-core
 test=(libgtest-dev libbenchmark-dev xvfb xauth xdotool jackd2 jack-tools x11-utils openbox sox imagemagick
       clang libclang-rt-14-dev timgm6mb-soundfont procps x11-xserver-utils xclip desktop-file-utils appstream
       pipewire pipewire-pulse wireplumber pipewire-jack pulseaudio-utils dbus libxtst-dev
-      wmctrl)
+      wmctrl python3)
 package=(dpkg-dev file)
 # The peers the benchmarks in bench/ measure against.
 bench=(jack-keyboard fluidsynth)

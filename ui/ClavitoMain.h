@@ -38,6 +38,8 @@ struct LanguageMenus {
     std::array<QAction*, 3> keyboard{}; // by KeyboardType
     QAction* japanese = nullptr;        // menu language
     QAction* english = nullptr;
+    QAction* sustain = nullptr; // Space as a sustain pedal
+    QAction* dynamics = nullptr;
     QAction* helpItem = nullptr;
     QAction* about = nullptr;
     QAction* percussion = nullptr;      // the Sound menu's last entry
@@ -57,6 +59,8 @@ struct FormWidgets {
     std::array<platform::TProgressBar*, kControlCount> bars{}; // by Control
     platform::TShape* LowShape = nullptr;
     platform::TShape* HighShape = nullptr;
+    platform::TShape* PedalShape = nullptr; // shown, with its caption, while Space is a pedal
+    platform::TLabel* PedalCaption = nullptr;
     std::array<platform::TLabel*, 6> hintLabels{}; // in the order of the hint table (ui/MenuData.h)
 
     platform::TPanel* Panel(int number) const { return keyPanels[static_cast<std::size_t>(number - 1)]; }
@@ -78,6 +82,9 @@ public:
         platform::MidiOpener midiOpener = platform::openMidiMapper;
         QString settingsPath;
         platform::MidiLister midiLister = platform::listMidiDestinations;
+        // What a setting missing from the file takes: the program's defaults, or the desktop's language and
+        // keyboard on a first start.
+        Settings absentSettings = {};
     };
     explicit TMainForm(Setup setup);
     ~TMainForm() override;
@@ -104,6 +111,7 @@ private:
     void CreateBars();
     void CreatePitchBend();
     void CreateShapes();
+    void CreatePedalMark();
     void CreateMenus();
     void CreateLanguageMenus(bool japanese);
     void CreateTimers();
@@ -125,12 +133,14 @@ private:
     void DrawKeyboardType();
     void DrawLanguage();
     void DrawBend();
+    void DrawPlayOptions();
+    void DrawPedal();
 
     // Typing keys (KeyFilter.cpp).
     bool HandleKeyEvent(QObject* watched, QEvent* event);
     // Mouse buttons, the auto-repeat of a held control panel, the knob (Mouse.cpp).
     bool RouteMouseButton(QObject* watched, QMouseEvent* event);
-    void PanelMouseDown(int panel);
+    void PanelMouseDown(int panel, int y);
     void PanelMouseUp(int panel);
     void DelayTimer();
     void RepeatTimer();

@@ -29,8 +29,10 @@ bool TMainForm::HandleKeyEvent(QObject* watched, QEvent* event) {
     }
     auto* keyEvent = static_cast<QKeyEvent*>(event);
     const std::uint16_t vk = platform::VirtualKeyFromEvent(*keyEvent, engine_.State().keyboard);
+    const Qt::KeyboardModifiers modifiers = keyEvent->modifiers();
     if (event->type() == QEvent::KeyPress)
-        engine_.KeyDown(keyEvent->nativeScanCode(), vk);
+        engine_.KeyDown(keyEvent->nativeScanCode(), vk,
+                        {modifiers.testFlag(Qt::ShiftModifier), modifiers.testFlag(Qt::ControlModifier)});
     else if (!keyEvent->isAutoRepeat() && engine_.KeyUp(keyEvent->nativeScanCode(), vk) == kAppsKey)
         SoundPanelMouseUp();
     return false;

@@ -56,6 +56,7 @@ void TMainForm::CreateControls() {
     CreateBars();
     CreatePitchBend();
     CreateShapes();
+    CreatePedalMark();
 }
 
 void TMainForm::CreateKeyPanels() {
@@ -85,26 +86,32 @@ void TMainForm::CreateKeyPanels() {
             panel->setFontColor(ButtonTextColor());
             break;
         }
-        connect(panel, &TPanel::MouseDown, this, [this, number] { PanelMouseDown(number); });
+        connect(panel, &TPanel::MouseDown, this,
+                [this, number](TPanel*, Qt::MouseButton, QPoint pos) { PanelMouseDown(number, pos.y()); });
         connect(panel, &TPanel::MouseUp, this, [this, number] { PanelMouseUp(number); });
         w_.keyPanels[static_cast<std::size_t>(number - 1)] = panel;
     }
     w_.Panel(13)->setYenForBackslash(true);
 }
 
+// Labels size themselves to their caption, so a font a pixel wider than designed clips nothing.
+static TLabel* MakeLabel(QWidget* parent, const LabelData& data) {
+    auto* label = new TLabel(parent);
+    label->setObjectName(QLatin1String(data.name));
+    label->setCaption(QLatin1String(data.caption));
+    QFont font = PixelFont(kArialFamily, data.fontPixels);
+    font.setUnderline(data.underlined);
+    label->setFont(font);
+    label->setFontColor(ButtonTextColor());
+    Place(label, data.rect);
+    label->resize(qMax(data.rect.width, QFontMetrics(font).horizontalAdvance(label->Caption()) + 1),
+                  data.rect.height);
+    return label;
+}
+
 void TMainForm::CreateLabels() {
     for (const LabelData& data : kLabels) {
-        auto* label = new TLabel(w_.mainPanel);
-        label->setObjectName(QLatin1String(data.name));
-        label->setCaption(QLatin1String(data.caption));
-        QFont font = PixelFont(kArialFamily, data.fontPixels);
-        font.setUnderline(data.underlined);
-        label->setFont(font);
-        label->setFontColor(ButtonTextColor());
-        Place(label, data.rect);
-        // Labels size themselves to their caption, so a font a pixel wider than designed clips nothing.
-        label->resize(qMax(data.rect.width, QFontMetrics(font).horizontalAdvance(label->Caption()) + 1),
-                      data.rect.height);
+        TLabel* label = MakeLabel(w_.mainPanel, data);
         if (data.click != LabelClick::None) {
             label->setCursor(Qt::PointingHandCursor);
             const bool high = data.click == LabelClick::HighShape;
@@ -176,17 +183,30 @@ void TMainForm::CreatePitchBend() {
             [this](TPanel*, Qt::MouseButton button, QPoint) { PitchBendPanelMouseUp(button); });
 }
 
+static TShape* MakeShape(QWidget* parent, const ShapeData& data) {
+    auto* shape = new TShape(parent);
+    Place(shape, data.rect);
+    shape->setBrushColor(Rgb(data.designFill));
+    shape->setPenColor(Rgb(kOctaveOutline));
+    return shape;
+}
+
+// A click on an octave circle switches its doubling, as its menu item does.
 void TMainForm::CreateShapes() {
-    // A click on an octave circle switches its doubling, as its menu item does.
-    auto makeShape = [this](const ShapeData& data, void (Instrument::*toggle)()) {
-        auto* shape = new TShape(w_.mainPanel);
-        Place(shape, data.rect);
-        shape->setBrushColor(Rgb(data.designFill));
-        shape->setPenColor(Rgb(kOctaveOutline));
+    const std::pair<TShape*&, const ShapeData&> shapes[] = {{w_.LowShape, kLowShape},
+                                                            {w_.HighShape, kHighShape}};
+    for (const auto& [shape, data] : shapes) {
+        shape = MakeShape(w_.mainPanel, data);
         shape->setCursor(Qt::PointingHandCursor);
-        connect(shape, &TShape::MouseUp, this, [this, toggle] { (engine_.*toggle)(); });
-        return shape;
-    };
-    w_.LowShape = makeShape(kLowShape, &Instrument::ToggleLow);
-    w_.HighShape = makeShape(kHighShape, &Instrument::ToggleHigh);
+        const bool high = &data == &kHighShape;
+        connect(shape, &TShape::MouseUp, this,
+                [this, high] { high ? engine_.ToggleHigh() : engine_.ToggleLow(); });
+    }
+}
+
+void TMainForm::CreatePedalMark() {
+    w_.PedalShape = MakeShape(w_.mainPanel, kPedalShape);
+    w_.PedalCaption = MakeLabel(w_.mainPanel, kPedalCaption);
+    w_.PedalShape->hide();
+    w_.PedalCaption->hide();
 }

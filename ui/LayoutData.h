@@ -111,3 +111,9 @@ struct ShapeData {
 
 inline constexpr ShapeData kLowShape = {"LowShape", {348, 212, 9, 9}, kOctaveOffFill};
 inline constexpr ShapeData kHighShape = {"HighShape", {424, 212, 9, 9}, kOctaveOnFill};
+
+// The sustain pedal's mark, left of the octave indicators, shown only while Space is a pedal: a circle lit
+// while the pedal is down, and its caption.
+inline constexpr ShapeData kPedalShape = {"PedalShape", {216, 212, 9, 9}, kOctaveOffFill};
+inline constexpr LabelData kPedalCaption = {"PedalCaption", "Pedal=Space", {228, 208, 62, 15}, 12,
+                                            false,          false,         LabelClick::None};

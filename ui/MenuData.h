@@ -192,6 +192,8 @@ inline constexpr MenuCaption kMenuMenu = {"&Menu", "ﾒﾆｭｰ(&M)"};
 inline constexpr MenuCaption kJapaneseItem = {"&Japanese", "日本語(&J)"};
 inline constexpr MenuCaption kEnglishItem = {"&English", "英語(&E)"};
 // The output chooser at the end of Options; its other entries are the ports' own names.
+inline constexpr MenuCaption kSustainItem = {"&Sustain on Space", "ｽﾍﾟｰｽでｻｽﾃｨﾝ(&S)"};
+inline constexpr MenuCaption kDynamicsItem = {"&Dynamics", "ﾀﾞｲﾅﾐｸｽ(&D)"};
 inline constexpr MenuCaption kOutputMenu = {"O&utput", "出力先(&U)"};
 inline constexpr MenuCaption kSynthItem = {"&Built-in synthesizer", "内蔵ｼﾝｾｻｲｻﾞｰ(&B)"};
 inline constexpr MenuCaption kHelpMenu = {"&Help", "ﾍﾙﾌﾟ(&H)"};

@@ -102,6 +102,10 @@ void TMainForm::CreateLanguageMenus(bool japanese) {
         AddRadio(language, languageGroup, kJapaneseItem, japanese, [this] { engine_.SetJapanese(true); });
     menus.english =
         AddRadio(language, languageGroup, kEnglishItem, japanese, [this] { engine_.SetJapanese(false); });
+    menus.sustain = AddToggle(menus.options, kSustainItem, japanese, {},
+                              [this] { engine_.SetSustain(!engine_.State().sustain); });
+    menus.dynamics = AddToggle(menus.options, kDynamicsItem, japanese, {},
+                               [this] { engine_.SetDynamics(!engine_.State().dynamics); });
     menus.output = menus.options->addMenu(Caption(kOutputMenu, japanese));
     connect(menus.output, &QMenu::aboutToShow, this,
             [this, output = menus.output, japanese] { FillOutputMenu(output, japanese); });

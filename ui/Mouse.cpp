@@ -58,8 +58,8 @@ bool TMainForm::RouteMouseButton(QObject* watched, QMouseEvent* event) {
     return true;
 }
 
-void TMainForm::PanelMouseDown(int panel) {
-    if (!engine_.PressPanel(panel))
+void TMainForm::PanelMouseDown(int panel, int y) {
+    if (!engine_.PressPanel(panel, {y, w_.Panel(panel)->height()}))
         return;
     if (timers_.Repeat->Enabled() || timers_.Bend->Enabled())
         return;

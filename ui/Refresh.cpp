@@ -67,6 +67,10 @@ void TMainForm::Refresh(Changes changes) {
         DrawKeyboardType();
     if (changes & kBendChanged)
         DrawBend();
+    if (changes & kPlayOptionsChanged)
+        DrawPlayOptions();
+    if (changes & kPedalChanged)
+        DrawPedal();
 }
 
 void TMainForm::DrawPanels() {
@@ -156,4 +160,20 @@ void TMainForm::DrawLanguage() {
 void TMainForm::DrawBend() {
     const Performance& state = engine_.State();
     w_.PitchBendPanel->move(w_.PitchBendPanel->x(), w_.PitchBendTrack->y() + state.bendOffset);
+}
+
+// The player's options: their menu items, and the pedal's mark only while Space is a pedal, so that a window
+// without the option looks as it always did.
+void TMainForm::DrawPlayOptions() {
+    const Performance& state = engine_.State();
+    for (bool japanese : {false, true}) {
+        Menus(japanese).sustain->setChecked(state.sustain);
+        Menus(japanese).dynamics->setChecked(state.dynamics);
+    }
+    w_.PedalShape->setVisible(state.sustain);
+    w_.PedalCaption->setVisible(state.sustain);
+}
+
+void TMainForm::DrawPedal() {
+    w_.PedalShape->setBrushColor(engine_.State().pedalDown ? kOctaveOn : kOctaveOff);
 }

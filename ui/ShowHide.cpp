@@ -77,7 +77,7 @@ void TMainForm::FitToMainPanel() {
 
 // The file is read once; what it holds wrong (and a place off the screen) is corrected in the file at once.
 Settings TMainForm::ReadSettings() {
-    LoadedSettings loaded = ::ReadSettings(setup_.settingsPath);
+    LoadedSettings loaded = ::ReadSettings(setup_.settingsPath, setup_.absentSettings);
     ClampPosition(loaded.values, loaded.corrections);
     if (!loaded.corrections.empty())
         WriteSettings(loaded.corrections);

@@ -97,7 +97,8 @@ int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QTemporaryDir dir;
-    TMainForm form(TMainForm::Setup{OpenTimingOutput, dir.filePath(QStringLiteral("bench.INI"))});
+    TMainForm form(TMainForm::Setup{.midiOpener = OpenTimingOutput,
+                                    .settingsPath = dir.filePath(QStringLiteral("bench.INI"))});
     form.show();
     form.activateWindow();
     if (!QTest::qWaitForWindowActive(&form)) {

@@ -27,7 +27,7 @@ start_clavito ./clavito -style Fusion --settings mine/my.ini
 read_error_box 'No Midi Device'
 wait_for_main_window
 stop_clavito
-grep -qx 'Volume=12' "$WORK/mine/my.ini" && grep -qx 'KeyBoard=0' "$WORK/mine/my.ini" ||
+grep -qx 'Volume=12' "$WORK/mine/my.ini" && grep -q '^KeyBoard=' "$WORK/mine/my.ini" ||
     fail "the settings were not kept in the file given: $(cat "$WORK/mine/my.ini")"
 [ ! -e "$WORK/clavito.INI" ] || fail "a settings file was written beside the program"
 echo PASS

@@ -9,20 +9,7 @@ xset r rate 250 30
 xdotool windowfocus --sync "$WINDOW"
 wait_for_messages 28 || fail "no start-up stream"
 
-# played <expected messages> <command...>: exactly these messages follow the command.
-played() {
-    local from=$(($(midi_messages | wc -l) + 1)) got
-    "${@:2}"
-    wait_for_messages $((from - 1 + $(wc -l <<<"$1"))) || true
-    got=$(midi_messages | tail -n +"$from")
-    [ "$got" = "$1" ] || fail "${*:2}: got
-$got
-expected
-$1"
-}
-# Z, X, C and B play 57, 59, 60 and 64; a release ends its note and both doublings. Keys go up in the
-# reverse order of going down.
-off() { printf '80 %02X 00\n81 %02X 00\n82 %02X 00\n' "$1" $(($1 + 12)) $(($1 - 12)); }
+# Z, X, C and B play 57, 59, 60 and 64. Keys go up in the reverse order of going down.
 hold() {
     xdotool keydown $1
     sleep "$2"

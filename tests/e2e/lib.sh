@@ -85,3 +85,16 @@ start_monitored() {
 midi_messages() { sed -nE 's/^ *[0-9]+:((\s+[0-9a-f]{2})+).*/\1/p' "$WORK/midi.txt" | tr a-f A-F | sed -E 's/^\s+//; s/\s+/ /g'; }
 # wait_for_messages <count>: until the monitor has seen that many messages.
 wait_for_messages() { wait_for "[ \$(midi_messages | wc -l) -ge $1 ]"; }
+# played <expected messages> <command...>: exactly these messages follow the command.
+played() {
+    local from=$(($(midi_messages | wc -l) + 1)) got
+    "${@:2}"
+    wait_for_messages $((from - 1 + $(wc -l <<<"$1"))) || true
+    got=$(midi_messages | tail -n +"$from")
+    [ "$got" = "$1" ] || fail "${*:2}: got
+$got
+expected
+$1"
+}
+# off <note>: the release of a note and both doublings.
+off() { printf '80 %02X 00\n81 %02X 00\n82 %02X 00\n' "$1" $(($1 + 12)) $(($1 - 12)); }

@@ -371,4 +371,70 @@ TEST_F(InstrumentTest, StoredSettingsFollowThePlay) {
     // clang-format on
 }
 
+// Space is a sustain pedal only where the option is on: the pedal's pair on the controller channels around
+// what it holds, nothing for the keyboard's repeats, and every path that lets the keys go lets it up first.
+TEST_F(InstrumentTest, SpaceIsASustainPedalWhereTheOptionIsOn) {
+    const auto pedal = [](int value) {
+        Msgs msgs;
+        for (int channel : {0, 1, 2, 9})
+            msgs.push_back(midi::ControlChange(channel, 64, value));
+        return msgs;
+    };
+    Start();
+    instrument.KeyDown(65, 32);
+    instrument.KeyUp(65, 32);
+    EXPECT_TRUE(Take().empty()) << "no pedal without the option";
+    Start({.sustain = true});
+    instrument.KeyDown(65, 32);
+    instrument.KeyDown(65, 32);
+    instrument.KeyDown(52, 'Z');
+    instrument.KeyUp(52, 'Z');
+    instrument.KeyUp(65, 32);
+    EXPECT_EQ(Take(), Sent(Cat(Cat(pedal(127), Cat({NoteOn(0, 57)}, Offs(57))), pedal(0))));
+    const std::pair<const char*, std::function<void()>> letUps[] = {
+        {"keys released", [&] { instrument.ReleaseKeys(); }},
+        {"option off", [&] { instrument.SetSustain(false); }},
+        {"stop", [&] { instrument.Stop(); }}};
+    for (const auto& [how, letUp] : letUps) {
+        Start({.sustain = true});
+        instrument.KeyDown(65, 32);
+        Take();
+        letUp();
+        const Events events = Take();
+        EXPECT_EQ(Events(events.begin(), events.begin() + 4), Sent(pedal(0))) << how;
+        EXPECT_FALSE(instrument.State().pedalDown) << how;
+        instrument.KeyUp(65, 32);
+        EXPECT_TRUE(Take().empty()) << how;
+        instrument.Port().Open(recordingMidiOpener(log), QString());
+    }
+}
+
+// With dynamics a typing key strikes at 100, with Shift at 127, with Ctrl at 64; a mouse press at 40 on
+// the panel's top edge to 127 on its bottom edge. The doublings strike alike; Note Offs stay at 0.
+TEST_F(InstrumentTest, DynamicsStrikeByModifierOrByTheHeightOfThePress) {
+    const struct {
+        bool dynamics;
+        KeyModifiers modifiers;
+        int y, velocity; // y < 0: a typing key; else a press at y of a panel 38 high
+    } cases[] = {{false, {true, true}, -1, 127},
+                 {false, {}, 0, 127},
+                 {true, {}, -1, 100},
+                 {true, {true, false}, -1, 127},
+                 {true, {false, true}, -1, 64},
+                 {true, {}, 0, 40},
+                 {true, {}, 37, 127},
+                 {true, {}, 18, 82}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << "dynamics " << c.dynamics << " y " << c.y);
+        Start({.high = true, .low = true, .dynamics = c.dynamics});
+        if (c.y < 0)
+            instrument.KeyDown(52, 'Z', c.modifiers);
+        else
+            instrument.PressPanel(38, {c.y, 38});
+        EXPECT_EQ(Take(),
+                  Sent({NoteOn(0, 57, c.velocity), NoteOn(1, 69, c.velocity), NoteOn(2, 45, c.velocity)}));
+        c.y < 0 ? static_cast<void>(instrument.KeyUp(52, 'Z')) : instrument.ReleasePanel(38);
+        EXPECT_EQ(Take(), Sent(Offs(57)));
+    }
+}
 } // namespace

@@ -132,4 +132,35 @@ TEST_F(SettingsFile, AWriteThatCannotBeMadeReportsFalseAndChangesNothing) {
                   QStringList{"clavito.INI"});
     }
 }
+// A key missing from the file takes the desktop's value; one that is there follows the file, and where it
+// holds no integer, the program's default.
+TEST_F(SettingsFile, OnlyAMissingKeyTakesTheDesktopsValue) {
+    const Settings desktop{.keyboard = 2, .japanese = false};
+    const std::pair<const char*, std::pair<int, bool>> cases[] = {
+        {"", {2, false}},
+        {"[Options]\nKeyBoard=0\nMenu-Japanese=1\n", {0, true}},
+        {"[Options]\nKeyBoard=pc\nMenu-Japanese=yes\n", {0, true}}};
+    for (const auto& [ini, expected] : cases) {
+        Write(ini, path);
+        const Settings read = ReadSettings(path, desktop).values;
+        EXPECT_EQ(std::pair(read.keyboard, read.japanese), expected) << ini;
+    }
+}
+
+// A file gets section [Play] only once an option is on; from then on its keys follow the options.
+TEST_F(SettingsFile, PlayOptionsAreWrittenOnceTurnedOn) {
+    const char* kRest =
+        "[Sound]\nKey=0\nVolume=25\nModulation=0\nPosShift=0\nIndex1=0\nIndex2=0\n[Options]\nKeyBoard=0\n"
+        "Menu-Japanese=1\n[Octave]\nHigh=0\nLow=0\n[Position]\nX=0\nY=0\n";
+    const std::pair<Settings, QByteArray> writes[] = {
+        {kDefaults, kRest},
+        {{.sustain = true}, kRest + QByteArray("[Play]\nSustain=1\n")},
+        {{}, kRest + QByteArray("[Play]\nSustain=0\n")},
+        {{.dynamics = true}, kRest + QByteArray("[Play]\nSustain=0\nDynamics=1\n")}};
+    for (const auto& [settings, written] : writes) {
+        EXPECT_TRUE(WriteSettingValues(path, StoredValues(settings)));
+        EXPECT_EQ(Read(path), written);
+        EXPECT_EQ(ReadSettings(path).values, settings);
+    }
+}
 } // namespace

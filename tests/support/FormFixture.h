@@ -53,7 +53,8 @@ protected:
 
     // Creates and shows the window; the show sequence runs. With openCode != 0 the port fails to open.
     void Start(std::uint32_t openCode = platform::MMSYSERR_NOERROR) {
-        form = std::make_unique<TMainForm>(TMainForm::Setup{recordingMidiOpener(log, openCode), IniPath()});
+        form = std::make_unique<TMainForm>(
+            TMainForm::Setup{.midiOpener = recordingMidiOpener(log, openCode), .settingsPath = IniPath()});
         form->show();
     }
     // Shows the window and gives it the keyboard, as a user's click on it would; the log starts empty.

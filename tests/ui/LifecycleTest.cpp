@@ -106,7 +106,8 @@ TEST_F(Lifecycle, PositionIsClampedToTheScreen) {
 TEST_F(Lifecycle, AFailedWriteIsReportedOnceAfterThePortIsClosed) {
     WriteIni(""); // a settings path below a regular file cannot be written, whoever runs the test
     const QString blocked = IniPath() + "/clavito.INI";
-    form = std::make_unique<TMainForm>(TMainForm::Setup{recordingMidiOpener(log), blocked});
+    form = std::make_unique<TMainForm>(
+        TMainForm::Setup{.midiOpener = recordingMidiOpener(log), .settingsPath = blocked});
     form->show();
     EXPECT_TRUE(boxes.empty());
     form->close();

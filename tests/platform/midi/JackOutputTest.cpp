@@ -150,7 +150,8 @@ TEST_F(JackOutputTest, TheWindowSwitchesBetweenAJackPortAndTheSynthesizer) {
     jack_client_t* gone = jack_client_open("gone", JackNoStartServer, nullptr);
     ASSERT_TRUE(gone && jack_port_register(gone, "in", JACK_DEFAULT_MIDI_TYPE, JackPortIsInput, 0));
     const QByteArray monitor = "Connect=clavito-monitor:input\n";
-    TMainForm form({openMidiMapper, SettingsFile(monitor + "AudioDriver=jack\nSoundFont=" + kSoundFont)});
+    TMainForm form({.midiOpener = openMidiMapper,
+                    .settingsPath = SettingsFile(monitor + "AudioDriver=jack\nSoundFont=" + kSoundFont)});
     form.show();
     const auto entry = [&form](const QString& text) {
         form.Menus().output->popup(QPoint(0, 0));
