@@ -20,6 +20,10 @@ constexpr int KeyboardTypeCode(KeyboardType type) {
     return static_cast<int>(type);
 }
 
+// Keys that play no panel: the Apps key's release pops up the sound menu, Space can be a sustain pedal.
+inline constexpr std::uint16_t kAppsKey = 93;
+inline constexpr std::uint16_t kSpaceKey = 32;
+
 namespace key_map_detail {
 
 struct CommonKey {

@@ -7,13 +7,12 @@
 #include <utility>
 
 namespace {
-constexpr std::uint16_t kAppsKey = 93;
-constexpr std::uint16_t kSpaceKey = 32;
 constexpr int kFirstRepeatlessTag = 30; // tags from here on (the notes) do not repeat while held
 
 std::size_t Slot(std::uint32_t physicalKey) {
     return physicalKey < 256 ? physicalKey : 0;
 }
+
 // With dynamics a key strikes at 100, at 127 with Shift and at 64 with Ctrl.
 int KeyVelocity(KeyModifiers modifiers) {
     return modifiers.shift ? 127 : modifiers.ctrl ? 64 : 100;

@@ -6,12 +6,9 @@
 #include <QMenu>
 #include <QWindow>
 
+#include "engine/KeyMap.h"
 #include "platform/keys/VirtualKeys.h"
 #include "ui/ClavitoMain.h"
-
-namespace {
-constexpr std::uint16_t kAppsKey = 93;
-}
 
 // Key events reach this filter (installed on the application) several times each: first addressed to the
 // focus window's QWindow, then to the focus widget and each parent it propagates to. Only the first
