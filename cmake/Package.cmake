@@ -14,7 +14,8 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://github.com/clavito/clavito)
 # synthesizer (the default output) is first used, so it is named here, with the SoundFont and the fonts.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "libfluidsynth3 (>= 2.0.5), fluid-soundfont-gm | timgm6mb-soundfont, fonts-liberation2")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-ipafont-gothic, fonts-dejavu-core")
+# Without the Wayland plugin Qt runs the window through XWayland on a Wayland desktop.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-ipafont-gothic, fonts-dejavu-core, qt6-wayland")
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS "jackd2 | pipewire-jack")
 set(CPACK_STRIP_FILES ON)
 include(CPack)
