@@ -6,9 +6,9 @@
 #
 # sway refuses to run as root, so as root the session (sway, the JACK server, the monitor and the program)
 # runs as the unprivileged user clavito-test, allowed realtime scheduling as a member of an audio group
-# would be. JACK keeps a server's sockets in a folder of the user who started it: a client of another user
-# finds no server, gets no port and plays nothing at all, not even the start-up stream, so every JACK client
-# runs as the same user as the server.
+# would be. JACK names a server's socket after the user who started it: a client of another user finds no
+# server, gets no port and plays nothing at all, not even the start-up stream, so every JACK client runs as
+# the same user as the server.
 # Usage: wayland.sh path/to/clavito, with CLAVITO_VIRTUAL_INPUT naming the virtual input tool (by default
 # tests/support/virtual_input in the program's build folder).
 source "$(dirname "$0")/lib.sh"
@@ -32,12 +32,15 @@ mkdir -m 700 "$WORK/run" "$WORK/home"
 [ ${#RUN_AS[@]} -eq 0 ] || chown "clavito-test:" "$WORK/run" "$WORK/home"
 # The session's environment; the session's sockets join it once sway is up.
 SESSION=("${RUN_AS[@]}" env -u DISPLAY -u WAYLAND_DISPLAY -u SWAYSOCK HOME="$WORK/home"
-    XDG_RUNTIME_DIR="$WORK/run" JACK_DEFAULT_SERVER="clavito-wayland-$$" JACK_NO_START_SERVER=1)
+    XDG_RUNTIME_DIR="$WORK/run" JACK_DEFAULT_SERVER="${CLAVITO_TEST_JACK_PREFIX:-clavito}-wayland" JACK_NO_START_SERVER=1)
 in_session() { "${SESSION[@]}" "$@"; }
 
-rt=--no-realtime
-in_session chrt -f 1 true 2>/dev/null && rt=--realtime
-spawn "${SESSION[@]}" jackd $rt -t 20000 -d dummy -r 48000 -p 256 >"$WORK/jackd.log" 2>&1
+# Without realtime scheduling a loaded machine makes clients miss cycles, and a cycle a client misses loses its
+# MIDI unless the server waits for every client (synchronous mode). A synchronous server that a client has
+# left hangs on SIGTERM, and is then killed at the end.
+jack_mode=(--no-realtime -S)
+in_session chrt -f 1 true 2>/dev/null && jack_mode=(--realtime)
+spawn "${SESSION[@]}" jackd "${jack_mode[@]}" -t 20000 -d dummy -r 48000 -p 256 >"$WORK/jackd.log" 2>&1
 wait_for 'in_session jack_lsp' || fail "jackd did not start: $(cat "$WORK/jackd.log")"
 spawn "${SESSION[@]}" jack_midi_dump >"$WORK/midi.txt" 2>&1
 wait_for 'in_session jack_lsp | grep -qx midi-monitor:input' || fail "jack_midi_dump did not start"
