@@ -120,7 +120,7 @@ bool Perform(const Devices& devices, const std::string& line) {
     } else {
         return false;
     }
-    return true;
+    return (words >> std::ws).eof();
 }
 
 } // namespace
