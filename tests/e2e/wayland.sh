@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # The program as a native Wayland client on a headless sway, played the way a player does: keys of a real
 # PC keyboard with the compositor's repeat on, two mouse buttons, the knob dragged out of the window, a key
-# held while another program's window takes the keyboard, and the stored position kept through a session
-# although a Wayland client can neither read nor set its place.
+# and the sustain pedal held while another program's window takes the keyboard, and the stored position kept
+# through a session although a Wayland client can neither read nor set its place.
 #
 # sway refuses to run as root, so as root the session (sway, the JACK server, the monitor and the program)
 # runs as the unprivileged user clavito-test, allowed realtime scheduling as a member of an audio group
@@ -32,12 +32,13 @@ mkdir -m 700 "$WORK/run" "$WORK/home"
 [ ${#RUN_AS[@]} -eq 0 ] || chown "clavito-test:" "$WORK/run" "$WORK/home"
 # The session's environment; the session's sockets join it once sway is up.
 SESSION=("${RUN_AS[@]}" env -u DISPLAY -u WAYLAND_DISPLAY -u SWAYSOCK HOME="$WORK/home"
-    XDG_RUNTIME_DIR="$WORK/run" JACK_DEFAULT_SERVER="${CLAVITO_TEST_JACK_PREFIX:-clavito}-wayland" JACK_NO_START_SERVER=1)
+    XDG_RUNTIME_DIR="$WORK/run" JACK_DEFAULT_SERVER="${CLAVITO_TEST_JACK_PREFIX:-clavito}-wayland"
+    JACK_NO_START_SERVER=1)
 in_session() { "${SESSION[@]}" "$@"; }
 
-# Without realtime scheduling a loaded machine makes clients miss cycles, and a cycle a client misses loses its
-# MIDI unless the server waits for every client (synchronous mode). A synchronous server that a client has
-# left hangs on SIGTERM, and is then killed at the end.
+# Without realtime scheduling a loaded machine makes clients miss cycles, and a cycle a client misses loses
+# its MIDI unless the server waits for every client (synchronous mode). A synchronous server that a client
+# has left hangs on SIGTERM, and is then killed at the end.
 jack_mode=(--no-realtime -S)
 in_session chrt -f 1 true 2>/dev/null && jack_mode=(--realtime)
 spawn "${SESSION[@]}" jackd "${jack_mode[@]}" -t 20000 -d dummy -r 48000 -p 256 >"$WORK/jackd.log" 2>&1
@@ -70,45 +71,48 @@ mkfifo "$WORK/input"
 PIDS+=($!)
 exec 4>"$WORK/input"
 wait_for 'grep -qx ready "$WORK/input.log"' || fail "no virtual input: $(cat "$WORK/input.log")"
-input() { (trap '' PIPE && printf '%s\n' "$*" >&4) || fail "the virtual input has gone: $(cat "$WORK/input.log")"; }
+input() {
+    (trap '' PIPE && printf '%s\n' "$*" >&4) || fail "the virtual input has gone: $(cat "$WORK/input.log")"
+}
 
-printf '[MIDI]\nOutput=jack\nConnect=midi-monitor:input\n[Position]\nX=100\nY=200\n' | install_clavito
+printf '[MIDI]\nOutput=jack\nConnect=midi-monitor:input\n[Position]\nX=100\nY=200\n[Play]\nSustain=1\n' |
+    install_clavito
 [ ${#RUN_AS[@]} -eq 0 ] || chown "clavito-test:" "$WORK/clavito.INI"
 start_clavito "${SESSION[@]}" QT_QPA_PLATFORM=wayland ./clavito 4>&-
 wait_for_messages 28 || fail "no start-up stream: $(cat "$WORK/clavito.log")"
 # windows <jq filter>: what the filter makes of each of sway's windows of the given process.
-windows() { in_session swaymsg -t get_tree | jq -r --argjson pid "$1" ".. | objects | select(.pid? == \$pid) | $2"; }
+windows() {
+    in_session swaymsg -t get_tree | jq -r --argjson pid "$1" ".. | objects | select(.pid? == \$pid) | $2"
+}
 focused() { windows "$1" 'select(.focused) | .name' | grep -q .; }
 wait_for "focused $CLAVITO_PID" || fail "the main window has not got the keyboard"
 # The layout pixel of the window's top left corner; the X11 tests' window coordinates hold from there.
-read -r LEFT TOP < <(windows "$CLAVITO_PID" 'select(.name == "Clavito") | "\(.rect.x + .window_rect.x) \(.rect.y + .window_rect.y)"')
+read -r LEFT TOP < <(windows "$CLAVITO_PID" \
+    'select(.name == "Clavito") | "\(.rect.x + .window_rect.x) \(.rect.y + .window_rect.y)"')
 at() { input move $((LEFT + $1)) $((TOP + $2)); }
 
 expected_stream=$(midi_messages)
-# played <expected messages> <command...>: exactly these messages follow the command.
-played() {
-    local from=$(($(midi_messages | wc -l) + 1)) got
-    "${@:2}"
-    wait_for_messages $((from - 1 + $(wc -l <<<"$1"))) || true
-    got=$(midi_messages | tail -n +"$from")
-    [ "$got" = "$1" ] || fail "${*:2}: got
-$got
-expected
-$1"
+# expect <expected messages> <command...>: exactly these messages follow the command (lib.sh's played), and
+# the whole stream is checked against all of them at the end, so a stray message between two cases counts.
+expect() {
+    played "$@"
     expected_stream+=$'\n'$1
 }
-# Z, X, C and B (evdev 44, 45, 46, 48) play 57, 59, 60 and 64; a release ends the note and both doublings.
-off() { printf '80 %02X 00\n81 %02X 00\n82 %02X 00\n' "$1" $(($1 + 12)) $(($1 - 12)); }
+# Z, X, C and B (evdev 44, 45, 46, 48) play 57, 59, 60 and 64; off lets a note and its doublings go.
+# keys <down|up> <evdev codes...>
+keys() {
+    local key
+    for key in "${@:2}"; do input "$1" "$key"; done
+}
 # hold "<evdev codes>" <seconds>: down in order, up in the reverse order.
 hold() {
-    local key
-    for key in $1; do input down "$key"; done
+    keys down $1
     sleep "$2"
-    for key in $(tr ' ' '\n' <<<"$1" | tac); do input up "$key"; done
+    keys up $(tr ' ' '\n' <<<"$1" | tac)
 }
-played "90 39 7F
+expect "90 39 7F
 $(off 57)" hold 44 1.5
-played "90 39 7F
+expect "90 39 7F
 90 3C 7F
 90 40 7F
 $(off 64)
@@ -125,7 +129,7 @@ two_buttons() {
     at 79 181
     input release 273
 }
-played "90 39 7F
+expect "90 39 7F
 90 3B 7F
 $(off 59)
 $(off 57)" two_buttons
@@ -136,24 +140,28 @@ $(off 57)" two_buttons
 bend() { printf 'E0 00 %s\nE1 00 %s\nE2 00 %s\n' "$1" "$1" "$1"; }
 at 718 128
 input press 272
-played "$(bend 7F)" input move $((LEFT + 718)) 10
-played "$(bend 00)" input move $((LEFT + 718)) 760
-played "$(bend 2F)" input move 1020 $((TOP + 144))
-played "$(bend 40)
+expect "$(bend 7F)" input move $((LEFT + 718)) 10
+expect "$(bend 00)" input move $((LEFT + 718)) 760
+expect "$(bend 2F)" input move 1020 $((TOP + 144))
+expect "$(bend 40)
 E9 00 40" input release 272
 
-# A key held while another program's window takes the keyboard ends its note at once; its release then
-# goes to that window and plays nothing here.
+# A key and the pedal (Space, evdev 57) held while another program's window takes the keyboard are let up at
+# once; their releases then go to that window and play nothing here.
 printf '[MIDI]\nOutput=jack\n' >"$WORK/other.INI"
 [ ${#RUN_AS[@]} -eq 0 ] || chown "clavito-test:" "$WORK/other.INI"
 other_window() {
-    spawn "${SESSION[@]}" QT_QPA_PLATFORM=wayland "$WORK/clavito" --settings "$WORK/other.INI" >"$WORK/other.log" 2>&1 4>&-
+    spawn "${SESSION[@]}" QT_QPA_PLATFORM=wayland "$WORK/clavito" --settings "$WORK/other.INI" \
+        >"$WORK/other.log" 2>&1 4>&-
     OTHER_PID=$!
 }
-played "90 39 7F" input down 44
-played "$(off 57)" other_window
+pedal() { printf 'B%s 40 %s\n' 0 "$1" 1 "$1" 2 "$1" 9 "$1"; }
+expect "$(pedal 7F)
+90 39 7F" keys down 57 44
+expect "$(off 57)
+$(pedal 00)" other_window
 wait_for "focused $OTHER_PID" || fail "the other window has not got the keyboard"
-input up 44
+keys up 44 57
 end_process "$OTHER_PID"
 wait_for "focused $CLAVITO_PID" || fail "the keyboard has not come back to the main window"
 
