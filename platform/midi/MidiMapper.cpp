@@ -1,5 +1,6 @@
 #include <array>
 
+#include "platform/midi/JackOutput.h"
 #include "platform/midi/MidiOut.h"
 #include "platform/midi/MidiSettings.h"
 #include "platform/midi/SequencerOutput.h"
@@ -14,11 +15,11 @@ MidiOpenResult openSynth(const MidiSettings& settings) {
 }
 
 MidiOpenResult openAlsa(const MidiSettings& settings) {
-    return openSequencerOutput(SequencerApi::Alsa, settings.connect);
+    return openSequencerOutput(settings.connect);
 }
 
 MidiOpenResult openJack(const MidiSettings& settings) {
-    return openSequencerOutput(SequencerApi::Jack, settings.connect);
+    return openJackOutput(settings.connect);
 }
 
 // "auto" takes the first of these that opens.

@@ -10,6 +10,7 @@
 #include <thread>
 
 #include "platform/midi/FluidSynthLibrary.h"
+#include "platform/midi/JackAudio.h"
 #include "platform/midi/MidiOut.h"
 #include "platform/midi/MidiSettings.h"
 
@@ -27,13 +28,19 @@ struct SynthRenderer {
     std::atomic<bool> loaded{false};
 };
 
+// The synthesizer's running audio: a FluidSynth driver rendering through the callback, or the program's own
+// JACK client, or neither for a driver that the worker starts after the load (the file driver, which cannot
+// render through a callback).
+struct SynthAudio {
+    FluidDriverPtr driver;
+    std::unique_ptr<JackAudio> jack;
+};
+
 class SynthOutput : public MidiOutput {
 public:
-    // Starts the worker, which loads soundFontPath at once. driver is the running audio driver, or null for
-    // one the worker starts after the load (JACK's, and the file driver, which cannot render through a
-    // callback).
+    // Starts the worker, which loads soundFontPath at once.
     SynthOutput(FluidSettingsPtr settings, FluidSynthPtr synth, std::unique_ptr<SynthRenderer> renderer,
-                FluidDriverPtr driver, std::string soundFontPath);
+                SynthAudio audio, std::string soundFontPath);
     ~SynthOutput() override;
 
     // Plays the message at once while the worker is idle. Program Changes, which read the new preset's
@@ -62,12 +69,13 @@ private:
     void submit(const Job& job, bool toWorker);
     void play(std::uint32_t msg);
 
-    // Declared in the order of creation, so that the members die audio driver first, then renderer,
-    // synthesizer and settings; the destructor stops the worker, which may create the driver, before any.
+    // Declared so that the members die audio first (it renders the synthesizer through the renderer), then
+    // renderer, synthesizer and settings; the destructor stops the worker, which may start the file driver,
+    // before any.
     FluidSettingsPtr settings_;
     FluidSynthPtr synth_;
     std::unique_ptr<SynthRenderer> renderer_;
-    FluidDriverPtr driver_;
+    SynthAudio audio_;
     const std::string soundFontPath_;
     std::mutex mutex_;
     std::condition_variable changed_;
