@@ -24,7 +24,7 @@ class JackOutput : public MidiOutput {
 public:
     JackOutput();
     // Waits until the server has taken every queued message (the last reset included), then closes the
-    // client. Both wait on the server.
+    // client. Both wait on the server, which is why the port closes its outputs through a PendingCall.
     ~JackOutput() override;
 
     // Opens the client and its port and starts the process cycles; false when any of it fails.

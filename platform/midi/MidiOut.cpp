@@ -2,9 +2,16 @@
 
 namespace platform {
 
+MidiOut::~MidiOut() {
+    if (std::optional<MidiOpenResult> opened = opening_.wait(kServerDeadline)) {
+        output_ = std::move(opened->output);
+    }
+    Close();
+}
+
 void MidiOut::BeginOpen(const MidiOpener& opener, const QString& settingsPath) {
     if (opener && !output_ && !opening_.valid()) {
-        opening_ = std::async(std::launch::async, opener, settingsPath);
+        opening_ = PendingCall<MidiOpenResult>([opener, settingsPath] { return opener(settingsPath); });
     }
 }
 
@@ -16,14 +23,18 @@ std::uint32_t MidiOut::Open(const MidiOpener& opener, const QString& settingsPat
     if (!opener) {
         return MMSYSERR_ERROR;
     }
-    MidiOpenResult result = opening_.valid() ? opening_.get() : opener(settingsPath);
-    if (result.code != MMSYSERR_NOERROR) {
-        return result.code;
+    BeginOpen(opener, settingsPath);
+    std::optional<MidiOpenResult> result = opening_.wait(kServerDeadline);
+    if (!result) {
+        return MIDIERR_NODEVICE;
     }
-    if (!result.output) {
+    if (result->code != MMSYSERR_NOERROR) {
+        return result->code;
+    }
+    if (!result->output) {
         return MMSYSERR_ERROR;
     }
-    output_ = std::move(result.output);
+    output_ = std::move(result->output);
     return MMSYSERR_NOERROR;
 }
 
@@ -40,7 +51,13 @@ void MidiOut::Reset() {
 }
 
 void MidiOut::Close() {
-    output_.reset();
+    if (!output_) {
+        return;
+    }
+    callWithinDeadline([output = std::move(output_)]() mutable {
+        output.reset();
+        return true;
+    });
 }
 
 } // namespace platform

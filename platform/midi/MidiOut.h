@@ -3,15 +3,16 @@
 //
 // The mapper chooses one of three real outputs from section "MIDI" of the settings file (see MidiSettings):
 // the built-in FluidSynth synthesizer, an ALSA sequencer port or a JACK MIDI port. Every call is made on the
-// UI thread. After a failed open the port holds no output and every later call is harmless.
+// UI thread, and none waits on a server longer than kServerDeadline (see PendingCall). After a failed open
+// the port holds no output and every later call is harmless.
 
 #include <cstdint>
 #include <functional>
-#include <future>
 #include <memory>
-#include <vector>
 
 #include <QString>
+
+#include "platform/midi/PendingCall.h"
 
 namespace platform {
 
@@ -19,7 +20,7 @@ namespace platform {
 inline constexpr std::uint32_t MMSYSERR_NOERROR = 0;
 inline constexpr std::uint32_t MMSYSERR_ALLOCATED = 4; // "Device Already Allocated"
 inline constexpr std::uint32_t MIDIERR_NOMAP = 66;     // the synthesizer was chosen but no SoundFont loads
-inline constexpr std::uint32_t MIDIERR_NODEVICE = 68;  // no output could be opened at all
+inline constexpr std::uint32_t MIDIERR_NODEVICE = 68;  // no output could be opened at all, or not in time
 inline constexpr std::uint32_t MMSYSERR_ERROR = 1;     // any other failure
 
 // One real destination for packed short messages (status | data1 << 8 | data2 << 16).
@@ -27,7 +28,8 @@ class MidiOutput {
 public:
     virtual ~MidiOutput() = default;
     virtual void send(std::uint32_t msg) = 0;
-    // Silences every note this output left sounding (see the implementations for how).
+    // Silences every note this output left sounding (see the implementations for how). Never waits on a
+    // server: what a server has to deliver is queued, and the close waits for it up to its deadline.
     virtual void reset() = 0;
 };
 
@@ -45,17 +47,24 @@ MidiOpenResult openMidiMapper(const QString& settingsPath);
 // The port handle the main window keeps. Owns the output it opened; Close() releases it.
 class MidiOut {
 public:
+    MidiOut() = default;
+    MidiOut(const MidiOut&) = delete;
+    MidiOut& operator=(const MidiOut&) = delete;
+    ~MidiOut();
+
     // Starts the open on a thread of its own, so that a JACK client or the synthesizer's audio comes up
     // while the window is being built; the next Open waits for that open's result instead of opening.
     void BeginOpen(const MidiOpener& opener, const QString& settingsPath);
+    // An open that has not finished kServerDeadline after this call fails with MIDIERR_NODEVICE.
     std::uint32_t Open(const MidiOpener& opener, const QString& settingsPath);
     void ShortMsg(std::uint32_t msg);
     void Reset();
+    // Gives up on a close that has not finished within kServerDeadline (its output is then abandoned).
     void Close();
     bool isOpen() const { return output_ != nullptr; }
 
 private:
-    std::future<MidiOpenResult> opening_;
+    PendingCall<MidiOpenResult> opening_;
     std::unique_ptr<MidiOutput> output_;
 };
 

@@ -177,5 +177,24 @@ TEST_F(JackOutputTest, TheWindowSwitchesBetweenAJackPortAndTheSynthesizer) {
     SetMessageBoxHook({});
 }
 
+// A server that stops answering (SIGSTOP): the close and the next open give up on it, the open failing as
+// when no server runs, and once it goes on the port opens and plays again.
+TEST_F(JackOutputTest, ACloseAndAnOpenGiveUpOnAStoppedServer) {
+    MidiOut port;
+    const QString settings = Settings("Connect=clavito-monitor:input\n");
+    ASSERT_EQ(port.Open(openMidiMapper, settings), MMSYSERR_NOERROR);
+    kill(server_, SIGSTOP);
+    port.Reset();
+    port.Close();
+    EXPECT_EQ(port.Open(openMidiMapper, settings), MIDIERR_NODEVICE);
+    EXPECT_FALSE(port.isOpen());
+    kill(server_, SIGCONT);
+    // The open given up on may still hold the name "Clavito" for a moment, so the port is known by its note.
+    ASSERT_EQ(port.Open(openMidiMapper, settings), MMSYSERR_NOERROR);
+    port.ShortMsg(0x7F3990);
+    EXPECT_TRUE(
+        QTest::qWaitFor([this] { return !Received().empty() && Received().back() == "90 39 7F"; }, 20000));
+}
+
 } // namespace
 } // namespace platform
