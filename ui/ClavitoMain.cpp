@@ -4,6 +4,8 @@
 
 #include "components/SuperTimer/SuperTimer.h"
 #include "components/WinSize/WinSize.h"
+#include "platform/dialogs/MessageBox.h"
+#include "ui/MenuData.h"
 
 TMainForm::TMainForm() : TMainForm(Setup{}) {}
 
@@ -21,6 +23,11 @@ TMainForm::TMainForm(Setup setup)
     CreateControls();
     CreateMenus();
     CreateTimers();
+    MidiOut.setOnLost([this] {
+        const bool japanese = Japanese1->isChecked();
+        platform::MessageBoxA(this, QString::fromUtf8(japanese ? kOutputLost.japanese : kOutputLost.english),
+                              QStringLiteral("Error"));
+    });
     WinSize1 = new TWinSize(this);
     qApp->installEventFilter(this);
 }

@@ -108,6 +108,7 @@ int JackOutput::process(jack_nframes_t frames, void* self) {
 void JackOutput::serverGone() {
     drained_.store(true);
     drained_.notify_all();
+    reportLost();
 }
 
 } // namespace platform

@@ -17,7 +17,7 @@ namespace platform {
 
 // Opens the port and, when connect is not empty, connects it to that JACK port ("client:port"). No JACK
 // server gives MIDIERR_NODEVICE (none is started); a destination that cannot be connected is reported on
-// stderr and the port stays open unconnected.
+// stderr and the port stays open unconnected. The output is reported lost when the server shuts down.
 MidiOpenResult openJackOutput(const std::string& connect);
 
 class JackOutput : public MidiOutput {

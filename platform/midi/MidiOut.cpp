@@ -1,7 +1,27 @@
 #include "platform/midi/MidiOut.h"
 
+#include <QMetaObject>
+
 namespace platform {
 
+void MidiOutput::onLost(std::function<void()> handler) {
+    std::lock_guard lock(mutex_);
+    lostHandler_ = std::move(handler);
+    if (lost_ && lostHandler_) {
+        lostHandler_();
+    }
+}
+
+// The handler runs under the lock, so that once onLost({}) has returned no report is still on its way.
+void MidiOutput::reportLost() {
+    std::lock_guard lock(mutex_);
+    if (!lost_ && lostHandler_) {
+        lostHandler_();
+    }
+    lost_ = true;
+}
+
+// An open still running is waited for like any other, so that what it opened is closed here too.
 MidiOut::~MidiOut() {
     if (std::optional<MidiOpenResult> opened = opening_.wait(kServerDeadline)) {
         output_ = std::move(opened->output);
@@ -35,6 +55,10 @@ std::uint32_t MidiOut::Open(const MidiOpener& opener, const QString& settingsPat
         return MMSYSERR_ERROR;
     }
     output_ = std::move(result->output);
+    output_->onLost([this, serial = ++serial_] {
+        QMetaObject::invokeMethod(
+            &receiver_, [this, serial] { lost(serial); }, Qt::QueuedConnection);
+    });
     return MMSYSERR_NOERROR;
 }
 
@@ -50,14 +74,23 @@ void MidiOut::Reset() {
     }
 }
 
+// The output no longer reports to this port before it leaves it: a report that comes later would find the
+// port gone, or holding another output.
 void MidiOut::Close() {
     if (!output_) {
         return;
     }
+    output_->onLost({});
     callWithinDeadline([output = std::move(output_)]() mutable {
         output.reset();
         return true;
     });
+}
+
+void MidiOut::lost(unsigned serial) {
+    if (output_ && serial == serial_ && onLost_) {
+        onLost_();
+    }
 }
 
 } // namespace platform

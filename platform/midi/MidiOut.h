@@ -9,7 +9,9 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <mutex>
 
+#include <QObject>
 #include <QString>
 
 #include "platform/midi/PendingCall.h"
@@ -31,6 +33,19 @@ public:
     // Silences every note this output left sounding (see the implementations for how). Never waits on a
     // server: what a server has to deliver is queued, and the close waits for it up to its deadline.
     virtual void reset() = 0;
+
+    // Sets the function told, once and on any thread, that the output stopped for good (its server shut
+    // down, its audio failed); a loss before this call is told at once. An empty function tells no one.
+    void onLost(std::function<void()> handler);
+
+protected:
+    // For the implementations, from whichever thread notices the loss.
+    void reportLost();
+
+private:
+    std::mutex mutex_;
+    std::function<void()> lostHandler_;
+    bool lost_ = false;
 };
 
 struct MidiOpenResult {
@@ -63,9 +78,18 @@ public:
     void Close();
     bool isOpen() const { return output_ != nullptr; }
 
+    // Sets the function called on the UI thread, once for each output, when the open output stops for
+    // good. The call is queued, so it never runs inside a call of this port.
+    void setOnLost(std::function<void()> onLost) { onLost_ = std::move(onLost); }
+
 private:
+    void lost(unsigned serial);
+
     PendingCall<MidiOpenResult> opening_;
     std::unique_ptr<MidiOutput> output_;
+    unsigned serial_ = 0; // counts the opened outputs, so that a late loss notice of a closed one is dropped
+    std::function<void()> onLost_;
+    QObject receiver_; // lives on the UI thread and receives the loss notices queued by other threads
 };
 
 } // namespace platform

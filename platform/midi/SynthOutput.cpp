@@ -21,6 +21,9 @@ constexpr std::array<const char*, 3> kDefaultAudioDrivers = {"pulseaudio", "alsa
 constexpr int kPeriodSize = 128;
 constexpr int kPeriods = 2;
 
+// Long enough that a loaded machine never delays a period that much, short enough to tell the player soon.
+constexpr std::chrono::seconds kAudioSilence{2};
+
 // With dynamic sample loading only the samples of the presets selected on some channel stay in memory
 // (FluidR3_GM: 148 MB on disk, a few MB per preset).
 FluidSettingsPtr makeSettings(const FluidSynthApi& fluid, const MidiSettings& settings) {
@@ -45,7 +48,8 @@ int render(void* data, int length, int effectCount, float* effects[], int output
     for (int i = 0; i < outputCount; ++i) {
         std::fill_n(outputs[i], length, 0.0f);
     }
-    const auto* renderer = static_cast<const SynthRenderer*>(data);
+    auto* renderer = static_cast<SynthRenderer*>(data);
+    renderer->periods.fetch_add(1, std::memory_order_relaxed);
     if (!renderer->loaded.load(std::memory_order_acquire)) {
         return FLUID_OK;
     }
@@ -173,7 +177,10 @@ void SynthOutput::submit(const Job& job, bool toWorker) {
 void SynthOutput::work() {
     std::unique_lock lock(mutex_);
     for (;;) {
-        changed_.wait(lock, [this] { return stopping_ || !jobs_.empty(); });
+        if (!changed_.wait_for(lock, kAudioSilence, [this] { return stopping_ || !jobs_.empty(); })) {
+            watchAudio();
+            continue;
+        }
         if (stopping_) {
             return;
         }
@@ -191,6 +198,17 @@ void SynthOutput::work() {
         }
         changed_.notify_all();
     }
+}
+
+// Audio that never rendered (the file driver renders without the callback) is not watched.
+void SynthOutput::watchAudio() {
+    const unsigned periods = renderer_->periods.load(std::memory_order_relaxed);
+    if (periods != 0 && periods == periodsSeen_ && !audioLost_) {
+        audioLost_ = true;
+        std::cerr << "Clavito: the synthesizer's audio output stopped\n";
+        reportLost();
+    }
+    periodsSeen_ = periods;
 }
 
 bool SynthOutput::load() {

@@ -22,10 +22,12 @@ namespace platform {
 MidiOpenResult openSynthOutput(const MidiSettings& settings);
 
 // What the audio driver renders: silence until the SoundFont is in (a synthesizer rendered earlier can put
-// out full-scale noise), the synthesizer from then on.
+// out full-scale noise), the synthesizer from then on. Each period counts, so that an audio driver that
+// stopped calling is noticed.
 struct SynthRenderer {
     fluid_synth_t* synth = nullptr;
     std::atomic<bool> loaded{false};
+    std::atomic<unsigned> periods{0};
 };
 
 // The synthesizer's running audio: a FluidSynth driver rendering through the callback, or the program's own
@@ -38,7 +40,9 @@ struct SynthAudio {
 
 class SynthOutput : public MidiOutput {
 public:
-    // Starts the worker, which loads soundFontPath at once.
+    // Starts the worker, which loads soundFontPath at once. Audio that rendered and then stops for
+    // kAudioSilence is reported lost (a JACK server that shut down, a sound server gone, a device unplugged:
+    // FluidSynth's drivers just stop calling).
     SynthOutput(FluidSettingsPtr settings, FluidSynthPtr synth, std::unique_ptr<SynthRenderer> renderer,
                 SynthAudio audio, std::string soundFontPath);
     ~SynthOutput() override;
@@ -64,6 +68,7 @@ private:
     };
 
     void work();
+    void watchAudio();
     bool load();
     void perform(const Job& job);
     void submit(const Job& job, bool toWorker);
@@ -82,6 +87,8 @@ private:
     std::deque<Job> jobs_; // the front one is being performed by the worker
     bool failed_ = false;
     bool stopping_ = false;
+    unsigned periodsSeen_ = 0; // the worker's own: the renderer's count at its last look
+    bool audioLost_ = false;   // the worker's own
     std::thread worker_;
 };
 
