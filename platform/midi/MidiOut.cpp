@@ -55,6 +55,7 @@ std::uint32_t MidiOut::Open(const MidiOpener& opener, const QString& settingsPat
         return MMSYSERR_ERROR;
     }
     output_ = std::move(result->output);
+    destination_ = result->destination;
     output_->onLost([this, serial = ++serial_] {
         QMetaObject::invokeMethod(
             &receiver_, [this, serial] { lost(serial); }, Qt::QueuedConnection);
@@ -85,6 +86,10 @@ void MidiOut::Close() {
         output.reset();
         return true;
     });
+}
+
+std::optional<MidiDestination> MidiOut::destination() const {
+    return output_ ? std::optional(destination_) : std::nullopt;
 }
 
 void MidiOut::lost(unsigned serial) {

@@ -14,6 +14,7 @@
 #include <QObject>
 #include <QString>
 
+#include "platform/midi/MidiDestinations.h"
 #include "platform/midi/PendingCall.h"
 
 namespace platform {
@@ -49,8 +50,11 @@ private:
 };
 
 struct MidiOpenResult {
-    std::uint32_t code = MMSYSERR_ERROR;
+    MidiOpenResult(std::uint32_t code, std::unique_ptr<MidiOutput> output)
+        : code(code), output(std::move(output)) {}
+    std::uint32_t code;
     std::unique_ptr<MidiOutput> output; // set exactly when code == MMSYSERR_NOERROR
+    MidiDestination destination;        // what the output plays into, when it opened
 };
 
 // Opens an output for the settings file at settingsPath (reads its "MIDI" section).
@@ -77,6 +81,8 @@ public:
     // Gives up on a close that has not finished within kServerDeadline (its output is then abandoned).
     void Close();
     bool isOpen() const { return output_ != nullptr; }
+    // What the open output plays into; nothing while no output is open.
+    std::optional<MidiDestination> destination() const;
 
     // Sets the function called on the UI thread, once for each output, when the open output stops for
     // good. The call is queued, so it never runs inside a call of this port.
@@ -87,6 +93,7 @@ private:
 
     PendingCall<MidiOpenResult> opening_;
     std::unique_ptr<MidiOutput> output_;
+    MidiDestination destination_;
     unsigned serial_ = 0; // counts the opened outputs, so that a late loss notice of a closed one is dropped
     std::function<void()> onLost_;
     QObject receiver_; // lives on the UI thread and receives the loss notices queued by other threads

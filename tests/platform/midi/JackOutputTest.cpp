@@ -229,5 +229,18 @@ TEST_F(JackOutputTest, ACloseAndAnOpenGiveUpOnAStoppedServer) {
         QTest::qWaitFor([this] { return !Received().empty() && Received().back() == "90 39 7F"; }, 20000));
 }
 
+// Options > Output checks the output in use, also when "auto" chose it.
+TEST_F(JackOutputTest, TheChooserChecksTheOutputThatAutoChose) {
+    TMainForm form({openMidiMapper, SynthSettings("auto")});
+    form.show();
+    form.Menu->Output->popup(QPoint(0, 0));
+    form.Menu->Output->hide();
+    QStringList checked;
+    for (const QAction* action : form.Menu->Output->actions())
+        if (action->isChecked())
+            checked.append(action->text());
+    EXPECT_EQ(checked, QStringList{QString::fromUtf8("内蔵ｼﾝｾｻｲｻﾞｰ(&B)")});
+}
+
 } // namespace
 } // namespace platform
