@@ -11,6 +11,7 @@
 
 #include <chrono>
 #include <condition_variable>
+#include <exception>
 #include <memory>
 #include <mutex>
 #include <optional>
@@ -40,18 +41,23 @@ public:
     // Whether a call is running or its result is still to be taken.
     bool valid() const { return thread_.joinable(); }
 
-    // The call's result, or nothing when it has not returned within limit; the call is then abandoned.
+    // The call's result, or nothing when it has not returned within limit; the call is then abandoned. What
+    // the call threw is thrown here.
     std::optional<Result> wait(std::chrono::steady_clock::duration limit) {
         if (!valid()) {
             return std::nullopt;
         }
-        std::optional<Result> result = state_->take(limit);
-        if (!result) {
+        if (!state_->finishedWithin(limit)) {
             abandon();
             return std::nullopt;
         }
+        std::exception_ptr error;
+        std::optional<Result> result = state_->take(error);
         thread_.join();
         state_.reset();
+        if (error) {
+            std::rethrow_exception(error);
+        }
         return result;
     }
 
@@ -61,26 +67,37 @@ private:
     struct State {
         std::mutex mutex;
         std::condition_variable changed;
-        Result* result = nullptr;
+        bool finished = false;
+        Result* result = nullptr; // on the call's thread; null when the call threw
+        std::exception_ptr error;
         bool taken = false;
         bool abandoned = false;
 
         template <class Work> void run(Work& work) {
-            Result made = work();
+            std::optional<Result> made;
+            std::exception_ptr thrown;
+            try {
+                made.emplace(work());
+            } catch (...) {
+                thrown = std::current_exception();
+            }
             std::unique_lock lock(mutex);
-            result = &made;
+            result = made ? &*made : nullptr;
+            error = thrown;
+            finished = true;
             changed.notify_all();
             changed.wait(lock, [this] { return taken || abandoned; });
         }
-        std::optional<Result> take(std::chrono::steady_clock::duration limit) {
+        bool finishedWithin(std::chrono::steady_clock::duration limit) {
             std::unique_lock lock(mutex);
-            if (!changed.wait_for(lock, limit, [this] { return result != nullptr; })) {
-                return std::nullopt;
-            }
-            std::optional<Result> out(std::move(*result));
+            return changed.wait_for(lock, limit, [this] { return finished; });
+        }
+        std::optional<Result> take(std::exception_ptr& thrown) {
+            std::lock_guard lock(mutex);
             taken = true;
             changed.notify_all();
-            return out;
+            thrown = error;
+            return result ? std::optional<Result>(std::move(*result)) : std::nullopt;
         }
         void abandon() {
             std::lock_guard lock(mutex);
