@@ -3,6 +3,8 @@
 #include <cstdio>
 
 #include <QCommandLineParser>
+#include <QDir>
+#include <QFileInfo>
 
 #include "AppInfo.h"
 
@@ -12,8 +14,38 @@ const QCommandLineOption kHelp(QStringList{QStringLiteral("h"), QStringLiteral("
 const QCommandLineOption kVersion(QStringList{QStringLiteral("v"), QStringLiteral("version")});
 const QCommandLineOption kSettings(QStringLiteral("settings"), QString(), QStringLiteral("FILE"));
 
+// The options that QGuiApplication, QApplication and the X11 platform take out of the command line on
+// Linux, with whether each is followed by a value.
+constexpr struct {
+    const char* name;
+    bool value;
+} kQtOptions[] = {
+    {"platform", true},        {"platformpluginpath", true},
+    {"platformtheme", true},   {"plugin", true},
+    {"qwindowgeometry", true}, {"geometry", true},
+    {"qwindowicon", true},     {"icon", true},
+    {"qwindowtitle", true},    {"title", true},
+    {"session", true},         {"style", true},
+    {"stylesheet", true},      {"qmljsdebugger", true},
+    {"display", true},         {"name", true},
+    {"visual", true},          {"reverse", false},
+    {"widgetcount", false},    {"testability", false},
+    {"nograb", false},         {"dograb", false},
+};
+
 void Print(std::FILE* stream, const QString& text) {
     std::fputs(text.toLocal8Bit().constData(), stream);
+}
+
+// Why FILE cannot hold the settings; empty when it can. A file that is not there yet is made at exit.
+QString SettingsFileProblem(const QString& file) {
+    const QFileInfo info(file);
+    if (info.isDir())
+        return QStringLiteral("--settings %1: that is a folder, not a file").arg(file);
+    if (!info.absoluteDir().exists())
+        return QStringLiteral("--settings %1: the folder %2 does not exist")
+            .arg(file, QDir::toNativeSeparators(info.absolutePath()));
+    return {};
 }
 } // namespace
 
@@ -22,6 +54,9 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
     // Qt's one-dash words (-stylesheet, -platform) must not read as bundles of -h and -v.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.addOptions({kHelp, kVersion, kSettings});
+    for (const auto& option : kQtOptions)
+        parser.addOption(QCommandLineOption(QLatin1String(option.name), QString(),
+                                            option.value ? QStringLiteral("value") : QString()));
     const bool parsed = parser.parse(arguments);
     CommandLine result;
     if (parser.isSet(kHelp))
@@ -34,6 +69,9 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
         result = {CommandLine::Usage,
                   {},
                   QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments().first())};
+    else if (const QString problem = SettingsFileProblem(parser.value(kSettings));
+             parser.isSet(kSettings) && !problem.isEmpty())
+        result = {CommandLine::Refused, {}, problem};
     else
         result.settingsFile = parser.value(kSettings);
     return result;
@@ -55,18 +93,29 @@ QString VersionText() {
     return QStringLiteral("clavito %1\n").arg(QLatin1String(kAppVersion));
 }
 
-int AnswerEarlyOptions(int argc, char** argv) {
+QStringList CommandLineArguments(int argc, char** argv) {
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments.append(QString::fromLocal8Bit(argv[i]));
-    const CommandLine commandLine = ParseCommandLine(arguments);
-    if (commandLine.action == CommandLine::Help) {
+    return arguments;
+}
+
+int AnswerCommandLine(const CommandLine& commandLine) {
+    switch (commandLine.action) {
+    case CommandLine::Run:
+        return -1;
+    case CommandLine::Help:
         Print(stdout, UsageText());
         return 0;
-    }
-    if (commandLine.action == CommandLine::Version) {
+    case CommandLine::Version:
         Print(stdout, VersionText());
         return 0;
+    case CommandLine::Usage:
+        Print(stderr, QStringLiteral("clavito: %1\n%2").arg(commandLine.error, UsageText()));
+        return 2;
+    case CommandLine::Refused:
+        Print(stderr, QStringLiteral("clavito: %1\n").arg(commandLine.error));
+        return 2;
     }
-    return -1;
+    return 2;
 }

@@ -1,6 +1,4 @@
 // Program entry: the command line, one application, one main window, the message loop.
-#include <cstdio>
-
 #include <QTimer>
 
 #include "AppInfo.h"
@@ -13,14 +11,10 @@
 #include "ui/ClavitoMain.h"
 
 int main(int argc, char** argv) {
-    if (const int answered = AnswerEarlyOptions(argc, argv); answered >= 0)
+    const CommandLine commandLine = ParseCommandLine(CommandLineArguments(argc, argv));
+    if (const int answered = AnswerCommandLine(commandLine); answered >= 0)
         return answered;
     Application app(argc, argv);
-    const CommandLine commandLine = ParseCommandLine(QApplication::arguments());
-    if (commandLine.action != CommandLine::Run) {
-        std::fprintf(stderr, "clavito: %s\n%s", qPrintable(commandLine.error), qPrintable(UsageText()));
-        return 2;
-    }
     QApplication::setApplicationName(QStringLiteral("Clavito"));
     QApplication::setApplicationVersion(QString::fromLatin1(kAppVersion));
     QGuiApplication::setDesktopFileName(QString::fromLatin1(kAppId));

@@ -4,6 +4,8 @@
 
 #include "components/SuperTimer/SuperTimer.h"
 #include "components/WinSize/WinSize.h"
+#include "platform/dialogs/MessageBox.h"
+#include "ui/MenuData.h"
 
 TMainForm::TMainForm(Setup setup) : setup_(std::move(setup)) {
     // The port opens while the window is built; the show sequence waits for the result at its first step.
@@ -17,6 +19,12 @@ TMainForm::TMainForm(Setup setup) : setup_(std::move(setup)) {
     CreateControls();
     CreateMenus();
     CreateTimers();
+    // A port whose server went away is told once, in the menu language; play goes on silently.
+    engine_.Port().setOnLost([this] {
+        const bool japanese = engine_.State().japanese;
+        platform::MessageBoxA(this, QString::fromUtf8(japanese ? kOutputLost.japanese : kOutputLost.english),
+                              QStringLiteral("Error"));
+    });
     winSize_ = new TWinSize(this);
     engine_.SetChangeListener([this](Changes changes) { Refresh(changes); });
     qApp->installEventFilter(this);

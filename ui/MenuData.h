@@ -196,6 +196,10 @@ inline constexpr MenuCaption kSustainItem = {"&Sustain on Space", "ｽﾍﾟｰ�
 inline constexpr MenuCaption kDynamicsItem = {"&Dynamics", "ﾀﾞｲﾅﾐｸｽ(&D)"};
 inline constexpr MenuCaption kOutputMenu = {"O&utput", "出力先(&U)"};
 inline constexpr MenuCaption kSynthItem = {"&Built-in synthesizer", "内蔵ｼﾝｾｻｲｻﾞｰ(&B)"};
+// The box that tells of an output that stopped while the program runs.
+inline constexpr MenuCaption kOutputLost = {
+    "The MIDI output stopped. Choose an output under Options > Output.",
+    "MIDI 出力が止まりました。「ｵﾌﾟｼｮﾝ」の「出力先」で出力先を選んでください。"};
 inline constexpr MenuCaption kHelpMenu = {"&Help", "ﾍﾙﾌﾟ(&H)"};
 inline constexpr MenuCaption kHelpItem = {"&Help", "ﾍﾙﾌﾟ(&H)"};
 inline constexpr MenuCaption kSeparator = {"-", "-"};

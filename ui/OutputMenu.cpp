@@ -1,5 +1,5 @@
 // The output chooser: Options' last submenu lists the built-in synthesizer and every MIDI input present
-// when it opens, the current output checked. A choice is stored in section "MIDI" and the port reopened
+// when it opens, the output in use checked. A choice is stored in section "MIDI" and the port reopened
 // on it, so that it also holds at the next start.
 #include <algorithm>
 
@@ -21,20 +21,15 @@ QString DestinationCaption(const MidiDestination& destination, bool japanese) {
     // A port's name is shown as it is, never as an accelerator.
     return platform::midiDestinationName(destination).replace(u'&', QStringLiteral("&&"));
 }
-
-bool IsCurrent(const MidiDestination& destination, const platform::MidiSettings& settings) {
-    return destination.output == settings.output &&
-           (destination.output == MidiOutputChoice::Synth || destination.connect == settings.connect);
-}
 } // namespace
 
 void TMainForm::FillOutputMenu(QMenu* menu, bool japanese) {
     menu->clear();
-    const platform::MidiSettings current = platform::readMidiSettings(setup_.settingsPath);
+    const std::optional<MidiDestination> current = engine_.Port().destination();
     for (const MidiDestination& destination : setup_.midiLister()) {
         QAction* item = menu->addAction(DestinationCaption(destination, japanese));
         item->setCheckable(true);
-        item->setChecked(IsCurrent(destination, current));
+        item->setChecked(destination == current);
         connect(item, &QAction::triggered, this, [this, destination] { ChooseOutput(destination); });
     }
 }

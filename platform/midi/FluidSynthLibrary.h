@@ -14,6 +14,7 @@ namespace platform {
     X(new_fluid_settings)                                                                                    \
     X(delete_fluid_settings)                                                                                 \
     X(fluid_settings_setint)                                                                                 \
+    X(fluid_settings_setnum)                                                                                 \
     X(fluid_settings_setstr)                                                                                 \
     X(new_fluid_synth)                                                                                       \
     X(delete_fluid_synth)                                                                                    \

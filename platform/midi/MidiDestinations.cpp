@@ -4,6 +4,7 @@
 
 #include <rtmidi/RtMidi.h>
 
+#include "platform/midi/PendingCall.h"
 #include "platform/midi/SequencerOutput.h"
 
 namespace platform {
@@ -12,7 +13,8 @@ namespace {
 
 void ignoreError(RtMidiError::Type, const std::string&, void*) {}
 
-void addPorts(RtMidi::Api api, MidiOutputChoice output, std::vector<MidiDestination>& destinations) {
+std::vector<MidiDestination> portsOf(RtMidi::Api api, MidiOutputChoice output) {
+    std::vector<MidiDestination> destinations;
     try {
         RtMidiOut probe(api, "Clavito list");
         probe.setErrorCallback(&ignoreError, nullptr);
@@ -25,14 +27,22 @@ void addPorts(RtMidi::Api api, MidiOutputChoice output, std::vector<MidiDestinat
     } catch (const RtMidiError&) {
         // No sequencer or no server: nothing of that kind to list.
     }
+    return destinations;
+}
+
+void append(std::vector<MidiDestination>& to, const std::vector<MidiDestination>& more) {
+    to.insert(to.end(), more.begin(), more.end());
 }
 
 } // namespace
 
 std::vector<MidiDestination> listMidiDestinations() {
     std::vector<MidiDestination> destinations{{MidiOutputChoice::Synth, {}}};
-    addPorts(RtMidi::LINUX_ALSA, MidiOutputChoice::Alsa, destinations);
-    addPorts(RtMidi::UNIX_JACK, MidiOutputChoice::Jack, destinations);
+    append(destinations, portsOf(RtMidi::LINUX_ALSA, MidiOutputChoice::Alsa));
+    // A JACK server that does not answer lists no ports rather than holding the menu.
+    append(destinations, callWithinDeadline([] {
+                             return portsOf(RtMidi::UNIX_JACK, MidiOutputChoice::Jack);
+                         }).value_or(std::vector<MidiDestination>()));
     return destinations;
 }
 

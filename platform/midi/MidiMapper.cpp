@@ -1,5 +1,6 @@
 #include <array>
 
+#include "platform/midi/JackOutput.h"
 #include "platform/midi/MidiOut.h"
 #include "platform/midi/MidiSettings.h"
 #include "platform/midi/SequencerOutput.h"
@@ -9,16 +10,22 @@ namespace platform {
 
 namespace {
 
+// An open output, with what it plays into.
+MidiOpenResult playingInto(MidiOpenResult result, MidiOutputChoice output, const std::string& connect) {
+    result.destination = {output, connect};
+    return result;
+}
+
 MidiOpenResult openSynth(const MidiSettings& settings) {
-    return openSynthOutput(settings);
+    return playingInto(openSynthOutput(settings), MidiOutputChoice::Synth, {});
 }
 
 MidiOpenResult openAlsa(const MidiSettings& settings) {
-    return openSequencerOutput(SequencerApi::Alsa, settings.connect);
+    return playingInto(openSequencerOutput(settings.connect), MidiOutputChoice::Alsa, settings.connect);
 }
 
 MidiOpenResult openJack(const MidiSettings& settings) {
-    return openSequencerOutput(SequencerApi::Jack, settings.connect);
+    return playingInto(openJackOutput(settings.connect), MidiOutputChoice::Jack, settings.connect);
 }
 
 // "auto" takes the first of these that opens.

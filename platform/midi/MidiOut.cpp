@@ -1,10 +1,37 @@
 #include "platform/midi/MidiOut.h"
 
+#include <QMetaObject>
+
 namespace platform {
+
+void MidiOutput::onLost(std::function<void()> handler) {
+    std::lock_guard lock(mutex_);
+    lostHandler_ = std::move(handler);
+    if (lost_ && lostHandler_) {
+        lostHandler_();
+    }
+}
+
+// The handler runs under the lock, so that once onLost({}) has returned no report is still on its way.
+void MidiOutput::reportLost() {
+    std::lock_guard lock(mutex_);
+    if (!lost_ && lostHandler_) {
+        lostHandler_();
+    }
+    lost_ = true;
+}
+
+// An open still running is waited for like any other, so that what it opened is closed here too.
+MidiOut::~MidiOut() {
+    if (std::optional<MidiOpenResult> opened = opening_.wait(kServerDeadline)) {
+        output_ = std::move(opened->output);
+    }
+    Close();
+}
 
 void MidiOut::BeginOpen(const MidiOpener& opener, const QString& settingsPath) {
     if (opener && !output_ && !opening_.valid()) {
-        opening_ = std::async(std::launch::async, opener, settingsPath);
+        opening_ = PendingCall<MidiOpenResult>([opener, settingsPath] { return opener(settingsPath); });
     }
 }
 
@@ -16,14 +43,23 @@ std::uint32_t MidiOut::Open(const MidiOpener& opener, const QString& settingsPat
     if (!opener) {
         return MMSYSERR_ERROR;
     }
-    MidiOpenResult result = opening_.valid() ? opening_.get() : opener(settingsPath);
-    if (result.code != MMSYSERR_NOERROR) {
-        return result.code;
+    BeginOpen(opener, settingsPath);
+    std::optional<MidiOpenResult> result = opening_.wait(kServerDeadline);
+    if (!result) {
+        return MIDIERR_NODEVICE;
     }
-    if (!result.output) {
+    if (result->code != MMSYSERR_NOERROR) {
+        return result->code;
+    }
+    if (!result->output) {
         return MMSYSERR_ERROR;
     }
-    output_ = std::move(result.output);
+    output_ = std::move(result->output);
+    destination_ = result->destination;
+    output_->onLost([this, serial = ++serial_] {
+        QMetaObject::invokeMethod(
+            &receiver_, [this, serial] { lost(serial); }, Qt::QueuedConnection);
+    });
     return MMSYSERR_NOERROR;
 }
 
@@ -39,8 +75,27 @@ void MidiOut::Reset() {
     }
 }
 
+// The output no longer reports to this port before it leaves it: a report that comes later would find the
+// port gone, or holding another output.
 void MidiOut::Close() {
-    output_.reset();
+    if (!output_) {
+        return;
+    }
+    output_->onLost({});
+    callWithinDeadline([output = std::move(output_)]() mutable {
+        output.reset();
+        return true;
+    });
+}
+
+std::optional<MidiDestination> MidiOut::destination() const {
+    return output_ ? std::optional(destination_) : std::nullopt;
+}
+
+void MidiOut::lost(unsigned serial) {
+    if (output_ && serial == serial_ && onLost_) {
+        onLost_();
+    }
 }
 
 } // namespace platform

@@ -26,13 +26,9 @@ struct OpenErrors {
 // Once open, a failed send is ignored like every other send result.
 void ignoreError(RtMidiError::Type, const std::string&, void*) {}
 
-RtMidi::Api rtMidiApi(SequencerApi api) {
-    return api == SequencerApi::Alsa ? RtMidi::LINUX_ALSA : RtMidi::UNIX_JACK;
-}
-
-std::unique_ptr<RtMidiOut> createPort(SequencerApi api) {
+std::unique_ptr<RtMidiOut> createPort() {
     try {
-        return std::make_unique<RtMidiOut>(rtMidiApi(api), kClientName);
+        return std::make_unique<RtMidiOut>(RtMidi::LINUX_ALSA, kClientName);
     } catch (const RtMidiError&) {
         return nullptr;
     }
@@ -93,8 +89,8 @@ bool portNameMatches(std::string_view portName, std::string_view destination) {
     return !address.empty() && (name == destination || address == destination);
 }
 
-MidiOpenResult openSequencerOutput(SequencerApi api, const std::string& connect) {
-    std::unique_ptr<RtMidiOut> port = createPort(api);
+MidiOpenResult openSequencerOutput(const std::string& connect) {
+    std::unique_ptr<RtMidiOut> port = createPort();
     if (!port) {
         return {MIDIERR_NODEVICE, nullptr};
     }

@@ -1,5 +1,5 @@
 #pragma once
-// The ALSA sequencer and JACK MIDI outputs: a port "out" of the client "Clavito", through RtMidi.
+// The ALSA sequencer output: a port "out" of the client "Clavito", through RtMidi.
 
 #include <memory>
 #include <string>
@@ -12,12 +12,10 @@ class RtMidiOut;
 
 namespace platform {
 
-enum class SequencerApi { Alsa, Jack };
-
-// Opens the port and, when connect is not empty, connects it to that destination. No sequencer or no JACK
-// server gives MIDIERR_NODEVICE; a destination that cannot be connected is reported on stderr and the port
-// stays open unconnected.
-MidiOpenResult openSequencerOutput(SequencerApi api, const std::string& connect);
+// Opens the port and, when connect is not empty, connects it to that destination. No sequencer gives
+// MIDIERR_NODEVICE; a destination that cannot be connected is reported on stderr and the port stays open
+// unconnected.
+MidiOpenResult openSequencerOutput(const std::string& connect);
 
 // An RtMidi port name split into its name part and, for an ALSA port ("client name:port name
 // client-id:port-id"), its numeric address; the address is empty for any other name. The numbers change from

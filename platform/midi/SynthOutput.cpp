@@ -3,10 +3,11 @@
 #include <algorithm>
 #include <array>
 #include <iostream>
+#include <optional>
 
 #include <QFile>
 
-#include "platform/midi/JackServer.h"
+#include "platform/midi/JackAudio.h"
 #include "platform/midi/ShortMessage.h"
 #include "platform/midi/SoundFont.h"
 
@@ -20,6 +21,9 @@ constexpr std::array<const char*, 3> kDefaultAudioDrivers = {"pulseaudio", "alsa
 constexpr int kPeriodSize = 128;
 constexpr int kPeriods = 2;
 
+// Long enough that a loaded machine never delays a period that much, short enough to tell the player soon.
+constexpr std::chrono::seconds kAudioSilence{2};
+
 // With dynamic sample loading only the samples of the presets selected on some channel stay in memory
 // (FluidR3_GM: 148 MB on disk, a few MB per preset).
 FluidSettingsPtr makeSettings(const FluidSynthApi& fluid, const MidiSettings& settings) {
@@ -29,9 +33,6 @@ FluidSettingsPtr makeSettings(const FluidSynthApi& fluid, const MidiSettings& se
         fluid.fluid_settings_setint(s, "synth.dynamic-sample-loading", 1);
         fluid.fluid_settings_setint(s, "audio.period-size", kPeriodSize);
         fluid.fluid_settings_setint(s, "audio.periods", kPeriods);
-        // On JACK the synthesizer wires itself to the system's playback ports; unwired it would be silent.
-        fluid.fluid_settings_setstr(s, "audio.jack.id", "Clavito");
-        fluid.fluid_settings_setint(s, "audio.jack.autoconnect", 1);
         if (!settings.audioFile.isEmpty()) {
             fluid.fluid_settings_setstr(s, "audio.file.name",
                                         QFile::encodeName(settings.audioFile).constData());
@@ -47,7 +48,8 @@ int render(void* data, int length, int effectCount, float* effects[], int output
     for (int i = 0; i < outputCount; ++i) {
         std::fill_n(outputs[i], length, 0.0f);
     }
-    const auto* renderer = static_cast<const SynthRenderer*>(data);
+    auto* renderer = static_cast<SynthRenderer*>(data);
+    renderer->periods.fetch_add(1, std::memory_order_relaxed);
     if (!renderer->loaded.load(std::memory_order_acquire)) {
         return FLUID_OK;
     }
@@ -55,45 +57,50 @@ int render(void* data, int length, int effectCount, float* effects[], int output
                                              outputs);
 }
 
-struct StartedAudio {
-    bool started = false;
-    FluidDriverPtr driver; // null for a driver that the worker starts after the load
-};
+// JACK: the program's own client (see JackAudio), and the synthesizer to be made at the server's rate.
+std::optional<SynthAudio> startJack(const FluidSynthApi& fluid, fluid_settings_t* settings,
+                                    SynthRenderer& renderer) {
+    std::unique_ptr<JackAudio> jack = JackAudio::open();
+    if (!jack) {
+        return std::nullopt;
+    }
+    fluid.fluid_settings_setnum(settings, "synth.sample-rate", jack->sampleRate());
+    if (!jack->start(&render, &renderer)) {
+        return std::nullopt;
+    }
+    return SynthAudio{nullptr, std::move(jack)};
+}
 
 // Starts the named driver on the renderer, and leaves audio.driver naming it for the worker where it starts
-// later. JACK: a running server is all the open has to know (FluidSynth's driver would start a server where
-// none runs, hence the probe); the driver's own client, as slow to open as the probe's, starts on the
-// worker. A driver without callbacks (the file driver) is only tried on the bare synthesizer for a moment.
-StartedAudio startDriver(const FluidSynthApi& fluid, fluid_settings_t* settings, SynthRenderer& renderer,
-                         const std::string& name) {
-    if (name == "jack" && !jackServerRunning()) {
-        return {};
+// later. A driver without callbacks (the file driver) is only tried on a bare synthesizer for a moment.
+std::optional<SynthAudio> startDriver(const FluidSynthApi& fluid, fluid_settings_t* settings,
+                                      SynthRenderer& renderer, const std::string& name) {
+    if (name == "jack") {
+        return startJack(fluid, settings, renderer);
     }
     if (fluid.fluid_settings_setstr(settings, "audio.driver", name.c_str()) != FLUID_OK) {
-        return {};
-    }
-    if (name == "jack") {
-        return {true, nullptr};
+        return std::nullopt;
     }
     FluidDriverPtr driver{fluid.new_fluid_audio_driver2(settings, &render, &renderer)};
     if (driver) {
-        return {true, std::move(driver)};
+        return SynthAudio{std::move(driver), nullptr};
     }
-    const FluidDriverPtr probe{fluid.new_fluid_audio_driver(settings, renderer.synth)};
-    return {probe != nullptr, nullptr};
+    const FluidSynthPtr bare{fluid.new_fluid_synth(settings)};
+    const FluidDriverPtr probe{bare ? fluid.new_fluid_audio_driver(settings, bare.get()) : nullptr};
+    return probe ? std::optional(SynthAudio{}) : std::nullopt;
 }
 
-StartedAudio startAudio(const FluidSynthApi& fluid, fluid_settings_t* settings, SynthRenderer& renderer,
-                        const QString& audioDriver) {
+std::optional<SynthAudio> startAudio(const FluidSynthApi& fluid, fluid_settings_t* settings,
+                                     SynthRenderer& renderer, const QString& audioDriver) {
     if (!audioDriver.isEmpty()) {
         return startDriver(fluid, settings, renderer, audioDriver.toStdString());
     }
     for (const char* name : kDefaultAudioDrivers) {
-        if (StartedAudio audio = startDriver(fluid, settings, renderer, name); audio.started) {
+        if (std::optional<SynthAudio> audio = startDriver(fluid, settings, renderer, name)) {
             return audio;
         }
     }
-    return {};
+    return std::nullopt;
 }
 
 } // namespace
@@ -105,26 +112,29 @@ MidiOpenResult openSynthOutput(const MidiSettings& settings) {
     }
     const FluidSynthApi& fluid = *fluidSynth(); // isSoundFontFile loaded it
     FluidSettingsPtr fluidSettings = makeSettings(fluid, settings);
-    FluidSynthPtr synth{fluidSettings ? fluid.new_fluid_synth(fluidSettings.get()) : nullptr};
+    if (!fluidSettings) {
+        return {MMSYSERR_ERROR, nullptr};
+    }
+    // The audio comes first, since it may set the rate; it renders silence until the SoundFont is in.
+    auto renderer = std::make_unique<SynthRenderer>();
+    std::optional<SynthAudio> audio = startAudio(fluid, fluidSettings.get(), *renderer, settings.audioDriver);
+    if (!audio) {
+        return {MIDIERR_NODEVICE, nullptr};
+    }
+    FluidSynthPtr synth{fluid.new_fluid_synth(fluidSettings.get())};
     if (!synth) {
         return {MMSYSERR_ERROR, nullptr};
     }
-    auto renderer = std::make_unique<SynthRenderer>();
     renderer->synth = synth.get();
-    StartedAudio audio = startAudio(fluid, fluidSettings.get(), *renderer, settings.audioDriver);
-    if (!audio.started) {
-        return {MIDIERR_NODEVICE, nullptr};
-    }
-    return {MMSYSERR_NOERROR, std::make_unique<SynthOutput>(std::move(fluidSettings), std::move(synth),
-                                                            std::move(renderer), std::move(audio.driver),
-                                                            QFile::encodeName(soundFont).toStdString())};
+    return {MMSYSERR_NOERROR,
+            std::make_unique<SynthOutput>(std::move(fluidSettings), std::move(synth), std::move(renderer),
+                                          std::move(*audio), QFile::encodeName(soundFont).toStdString())};
 }
 
 SynthOutput::SynthOutput(FluidSettingsPtr settings, FluidSynthPtr synth,
-                         std::unique_ptr<SynthRenderer> renderer, FluidDriverPtr driver,
-                         std::string soundFontPath)
+                         std::unique_ptr<SynthRenderer> renderer, SynthAudio audio, std::string soundFontPath)
     : settings_(std::move(settings)), synth_(std::move(synth)), renderer_(std::move(renderer)),
-      driver_(std::move(driver)), soundFontPath_(std::move(soundFontPath)), jobs_{{Job::Load}},
+      audio_(std::move(audio)), soundFontPath_(std::move(soundFontPath)), jobs_{{Job::Load}},
       worker_([this] { work(); }) {}
 
 SynthOutput::~SynthOutput() {
@@ -167,7 +177,10 @@ void SynthOutput::submit(const Job& job, bool toWorker) {
 void SynthOutput::work() {
     std::unique_lock lock(mutex_);
     for (;;) {
-        changed_.wait(lock, [this] { return stopping_ || !jobs_.empty(); });
+        if (!changed_.wait_for(lock, kAudioSilence, [this] { return stopping_ || !jobs_.empty(); })) {
+            watchAudio();
+            continue;
+        }
         if (stopping_) {
             return;
         }
@@ -187,6 +200,17 @@ void SynthOutput::work() {
     }
 }
 
+// Audio that never rendered (the file driver renders without the callback) is not watched.
+void SynthOutput::watchAudio() {
+    const unsigned periods = renderer_->periods.load(std::memory_order_relaxed);
+    if (periods != 0 && periods == periodsSeen_ && !audioLost_) {
+        audioLost_ = true;
+        std::cerr << "Clavito: the synthesizer's audio output stopped\n";
+        reportLost();
+    }
+    periodsSeen_ = periods;
+}
+
 bool SynthOutput::load() {
     const FluidSynthApi& fluid = *fluidSynth();
     // reset_presets = 1 selects the new presets on every channel; nothing has been played before this.
@@ -196,9 +220,9 @@ bool SynthOutput::load() {
         return false;
     }
     renderer_->loaded.store(true, std::memory_order_release);
-    if (!driver_) {
-        driver_.reset(fluid.new_fluid_audio_driver(settings_.get(), synth_.get()));
-        if (!driver_) {
+    if (!audio_.driver && !audio_.jack) {
+        audio_.driver.reset(fluid.new_fluid_audio_driver(settings_.get(), synth_.get()));
+        if (!audio_.driver) {
             std::cerr
                 << "Clavito: the synthesizer's audio output stopped working; the synthesizer stays silent\n";
             return false;

@@ -10,6 +10,7 @@
 #include <thread>
 
 #include "platform/midi/FluidSynthLibrary.h"
+#include "platform/midi/JackAudio.h"
 #include "platform/midi/MidiOut.h"
 #include "platform/midi/MidiSettings.h"
 
@@ -21,19 +22,29 @@ namespace platform {
 MidiOpenResult openSynthOutput(const MidiSettings& settings);
 
 // What the audio driver renders: silence until the SoundFont is in (a synthesizer rendered earlier can put
-// out full-scale noise), the synthesizer from then on.
+// out full-scale noise), the synthesizer from then on. Each period counts, so that an audio driver that
+// stopped calling is noticed.
 struct SynthRenderer {
     fluid_synth_t* synth = nullptr;
     std::atomic<bool> loaded{false};
+    std::atomic<unsigned> periods{0};
+};
+
+// The synthesizer's running audio: a FluidSynth driver rendering through the callback, or the program's own
+// JACK client, or neither for a driver that the worker starts after the load (the file driver, which cannot
+// render through a callback).
+struct SynthAudio {
+    FluidDriverPtr driver;
+    std::unique_ptr<JackAudio> jack;
 };
 
 class SynthOutput : public MidiOutput {
 public:
-    // Starts the worker, which loads soundFontPath at once. driver is the running audio driver, or null for
-    // one the worker starts after the load (JACK's, and the file driver, which cannot render through a
-    // callback).
+    // Starts the worker, which loads soundFontPath at once. Audio that rendered and then stops for
+    // kAudioSilence is reported lost (a JACK server that shut down, a sound server gone, a device unplugged:
+    // FluidSynth's drivers just stop calling).
     SynthOutput(FluidSettingsPtr settings, FluidSynthPtr synth, std::unique_ptr<SynthRenderer> renderer,
-                FluidDriverPtr driver, std::string soundFontPath);
+                SynthAudio audio, std::string soundFontPath);
     ~SynthOutput() override;
 
     // Plays the message at once while the worker is idle. Program Changes, which read the new preset's
@@ -57,23 +68,27 @@ private:
     };
 
     void work();
+    void watchAudio();
     bool load();
     void perform(const Job& job);
     void submit(const Job& job, bool toWorker);
     void play(std::uint32_t msg);
 
-    // Declared in the order of creation, so that the members die audio driver first, then renderer,
-    // synthesizer and settings; the destructor stops the worker, which may create the driver, before any.
+    // Declared so that the members die audio first (it renders the synthesizer through the renderer), then
+    // renderer, synthesizer and settings; the destructor stops the worker, which may start the file driver,
+    // before any.
     FluidSettingsPtr settings_;
     FluidSynthPtr synth_;
     std::unique_ptr<SynthRenderer> renderer_;
-    FluidDriverPtr driver_;
+    SynthAudio audio_;
     const std::string soundFontPath_;
     std::mutex mutex_;
     std::condition_variable changed_;
     std::deque<Job> jobs_; // the front one is being performed by the worker
     bool failed_ = false;
     bool stopping_ = false;
+    unsigned periodsSeen_ = 0; // the worker's own: the renderer's count at its last look
+    bool audioLost_ = false;   // the worker's own
     std::thread worker_;
 };
 

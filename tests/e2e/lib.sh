@@ -43,6 +43,7 @@ start_jack() {
     local rt=--no-realtime
     [ "$(id -u)" -ne 0 ] || rt=--realtime
     spawn jackd $rt -t 20000 -d dummy -r 48000 -p 256 >"$WORK/jackd.log" 2>&1
+    JACKD_PID=$!
     wait_for jack_lsp || fail "jackd did not start: $(cat "$WORK/jackd.log")"
 }
 # The program and its guide in the test's folder, with the settings file given on standard input.
@@ -52,7 +53,11 @@ start_clavito() {
     (cd "$WORK" && exec "${@:-./clavito}") >"$WORK/clavito.log" 2>&1 &
     CLAVITO_PID=$! && PIDS+=("$CLAVITO_PID")
 }
-stop_clavito() { kill -TERM "$CLAVITO_PID"; wait "$CLAVITO_PID" || fail "clavito exited with $?: $(cat "$WORK/clavito.log")"; }
+stop_clavito() {
+    kill -TERM "$CLAVITO_PID"
+    wait_for "! running $CLAVITO_PID" || fail "clavito still runs a minute after SIGTERM"
+    wait "$CLAVITO_PID" || fail "clavito exited with $?: $(cat "$WORK/clavito.log")"
+}
 main_window() { xdotool search --onlyvisible --name '^Clavito$' | head -n 1; }
 wait_for_main_window() { wait_for main_window || fail "no main window: $(cat "$WORK/clavito.log")"; WINDOW=$(main_window); }
 error_boxes() { xdotool search --onlyvisible --name '^Error$'; }
@@ -60,7 +65,7 @@ error_boxes() { xdotool search --onlyvisible --name '^Error$'; }
 # Ctrl+A, Ctrl+C copy it); Return dismisses it.
 read_error_box() {
     wait_for 'error_boxes | grep -q .' || fail "no Error box"
-    local box X Y WIDTH HEIGHT SCREEN
+    local box WINDOW X Y WIDTH HEIGHT SCREEN # xdotool --shell sets WINDOW too
     box=$(error_boxes)
     [ "$(wc -l <<<"$box")" -eq 1 ] || fail "more than one Error box"
     xdotool windowfocus --sync "$box"
@@ -71,15 +76,37 @@ read_error_box() {
     xdotool key Return
     wait_for '! error_boxes | grep -q .' || fail "the box stayed"
 }
+# choose_output <entry>: Options > Output by keyboard (both languages' accelerators are O and U), the entry
+# counted from 1.
+choose_output() {
+    local downs
+    downs=$(for ((i = 1; i < $1; i++)); do echo Down; done)
+    xdotool windowfocus --sync "$WINDOW" key alt+o u $downs Return
+}
+# A fresh MIDI monitor on the JACK server, writing to midi.txt.
+start_monitor() {
+    spawn jack_midi_dump >"$WORK/midi.txt" 2>&1
+    MONITOR_PID=$!
+    wait_for 'jack_lsp | grep -qx midi-monitor:input' || fail "jack_midi_dump did not start"
+}
 # The program on a JACK port wired to a fresh MIDI monitor, further settings lines on standard input.
 start_monitored() {
     start_xvfb
     start_jack
-    spawn jack_midi_dump >"$WORK/midi.txt" 2>&1
-    wait_for 'jack_lsp | grep -qx midi-monitor:input' || fail "jack_midi_dump did not start"
+    start_monitor
     { printf '[MIDI]\nOutput=jack\nConnect=midi-monitor:input\n'; cat; } | install_clavito
     start_clavito
     wait_for_main_window
+}
+# opening_stream [volume step]: what a port gets when it opens, at the start and at each choice of output: All
+# Notes Off on every channel, the drum set and the piano, then volume (step 25 unless given) and modulation
+# on the controller channels.
+opening_stream() {
+    local channel
+    printf 'B%s 7B 00\n' 0 1 2 3 4 5 6 7 8 9 A B C D E F
+    printf '%s\n' "C9 00" "C0 00" "C1 00" "C2 00"
+    for channel in 0 1 2 9; do printf 'B%s 07 %02X\n' $channel $((4 * ${1:-25})); done
+    printf 'B%s 01 00\n' 0 1 2 9
 }
 # The monitor's messages, one a line, as upper-case hex pairs.
 midi_messages() { sed -nE 's/^ *[0-9]+:((\s+[0-9a-f]{2})+).*/\1/p' "$WORK/midi.txt" | tr a-f A-F | sed -E 's/^\s+//; s/\s+/ /g'; }

@@ -13,6 +13,7 @@
 #include <QMenu>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThread>
 #include <gtest/gtest.h>
 
 #include "platform/dialogs/MessageBox.h"
@@ -62,10 +63,14 @@ protected:
         }
     }
 
-    QString SettingsFile(const QByteArray& midiSection) {
+    QString SettingsFile(const QByteArray& midiSection, const QByteArray& output = "jack") {
         QFile file(dir_.filePath("clavito.INI"));
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write("[MIDI]\nOutput=jack\n" + midiSection) > 0);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly) &&
+                    file.write("[MIDI]\nOutput=" + output + "\n" + midiSection) > 0);
         return file.fileName();
+    }
+    QString SynthSettings(const QByteArray& output = "synth") {
+        return SettingsFile(QByteArray("AudioDriver=jack\nSoundFont=") + kSoundFont, output);
     }
 
     Events Received() {
@@ -77,6 +82,9 @@ protected:
         return Received();
     }
     bool HasOutPort() const { return jack_port_by_name(client_, "Clavito:out") != nullptr; }
+    bool PlaybackWired() const {
+        return jack_port_connected(jack_port_by_name(client_, "system:playback_1")) > 0;
+    }
     bool Connected() const { return jack_port_connected_to(input_, "Clavito:out") != 0; }
 
     static int Process(jack_nframes_t frames, void* self) {
@@ -170,9 +178,7 @@ TEST_F(JackOutputTest, TheWindowSwitchesBetweenAJackPortAndTheSynthesizer) {
     EXPECT_TRUE(entry("内蔵")->isChecked());
     EXPECT_EQ(WaitFor(kStart + kReset).size(), kStart + kReset);
     EXPECT_FALSE(HasOutPort());
-    // the synthesizer's audio wired to the system's playback
-    EXPECT_TRUE(QTest::qWaitFor(
-        [this] { return jack_port_connected(jack_port_by_name(client_, "system:playback_1")) > 0; }, 20000));
+    EXPECT_TRUE(QTest::qWaitFor([this] { return PlaybackWired(); }, 20000));
 
     entry("JACK: clavito-monitor:input")->trigger();
     Events events = WaitFor(2 * kStart + kReset);
@@ -192,6 +198,65 @@ TEST_F(JackOutputTest, TheWindowSwitchesBetweenAJackPortAndTheSynthesizer) {
     EXPECT_TRUE(Connected());
     EXPECT_TRUE(entry("JACK: clavito-monitor:input")->isChecked());
     SetMessageBoxHook({});
+}
+
+// A server that shuts down while the program plays: the MIDI port (told by JACK) and the synthesizer (whose
+// audio stops) each tell the UI thread once; playing and closing go on without a fault.
+TEST_F(JackOutputTest, AServerThatShutsDownIsToldOnceForEachOutputOnTheUiThread) {
+    MidiOut port, synth;
+    ASSERT_EQ(port.Open(openMidiMapper, SettingsFile("Connect=clavito-monitor:input\n")), MMSYSERR_NOERROR);
+    ASSERT_EQ(synth.Open(openMidiMapper, SynthSettings()), MMSYSERR_NOERROR);
+    ASSERT_TRUE(QTest::qWaitFor([this] { return Connected() && PlaybackWired(); }, 20000));
+    std::vector<std::string> told;
+    const auto tell = [&told](std::string what) {
+        return [&told, what] {
+            told.push_back(what + (QThread::currentThread() == qApp->thread() ? "" : " elsewhere"));
+        };
+    };
+    port.setOnLost(tell("port"));
+    synth.setOnLost(tell("synth"));
+    kill(server_, SIGTERM);
+    EXPECT_TRUE(QTest::qWaitFor([&told] { return told.size() == 2; }, 20000));
+    for (MidiOut* out : {&port, &synth}) {
+        out->ShortMsg(0x7F3990);
+        out->Reset();
+        out->Close();
+    }
+    QCoreApplication::processEvents();
+    std::ranges::sort(told);
+    EXPECT_EQ(told, (std::vector<std::string>{"port", "synth"}));
+}
+
+// A server that stops answering (SIGSTOP): the close and the next open give up on it, the open failing as
+// when no server runs, and once it goes on the port opens and plays again.
+TEST_F(JackOutputTest, ACloseAndAnOpenGiveUpOnAStoppedServer) {
+    MidiOut port;
+    const QString settings = SettingsFile("Connect=clavito-monitor:input\n");
+    ASSERT_EQ(port.Open(openMidiMapper, settings), MMSYSERR_NOERROR);
+    kill(server_, SIGSTOP);
+    port.Reset();
+    port.Close();
+    EXPECT_EQ(port.Open(openMidiMapper, settings), MIDIERR_NODEVICE);
+    EXPECT_FALSE(port.isOpen());
+    kill(server_, SIGCONT);
+    // The open given up on may still hold the name "Clavito" for a moment, so the port is known by its note.
+    ASSERT_EQ(port.Open(openMidiMapper, settings), MMSYSERR_NOERROR);
+    port.ShortMsg(0x7F3990);
+    EXPECT_TRUE(
+        QTest::qWaitFor([this] { return !Received().empty() && Received().back() == "90 39 7F"; }, 20000));
+}
+
+// Options > Output checks the output in use, also when "auto" chose it.
+TEST_F(JackOutputTest, TheChooserChecksTheOutputThatAutoChose) {
+    TMainForm form({.midiOpener = openMidiMapper, .settingsPath = SynthSettings("auto")});
+    form.show();
+    form.Menus().output->popup(QPoint(0, 0));
+    form.Menus().output->hide();
+    QStringList checked;
+    for (const QAction* action : form.Menus().output->actions())
+        if (action->isChecked())
+            checked.append(action->text());
+    EXPECT_EQ(checked, QStringList{QString::fromUtf8("内蔵ｼﾝｾｻｲｻﾞｰ(&B)")});
 }
 
 } // namespace

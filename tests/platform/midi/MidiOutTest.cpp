@@ -1,12 +1,17 @@
 // Opening the port: why an output does not open, and which destination a stored name means.
 #include <gtest/gtest.h>
 
+#include <future>
+#include <stdexcept>
+#include <thread>
+
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <unistd.h>
 
 #include "platform/midi/MidiOut.h"
+#include "platform/midi/PendingCall.h"
 #include "platform/midi/SequencerOutput.h"
 
 namespace platform {
@@ -64,6 +69,36 @@ TEST(SequencerOutput, PortNamesMatchWholeNamesOnly) {
     };
     for (const auto& [portName, destination, matches] : cases)
         EXPECT_EQ(portNameMatches(portName, destination), matches) << portName << " / " << destination;
+}
+
+// A result that tells which thread destroyed it.
+struct TellsWhereDestroyed {
+    void operator()(std::promise<std::thread::id>* where) const {
+        where->set_value(std::this_thread::get_id());
+    }
+};
+using Told = std::unique_ptr<std::promise<std::thread::id>, TellsWhereDestroyed>;
+
+// A call that has not returned by the deadline is abandoned, and what it returns at last is destroyed on its
+// own thread, never by the caller; a call that returns gives its result, and one that throws throws at the
+// caller.
+TEST(PendingCall, AnAbandonedResultIsDestroyedOnTheCallsThreadAndAThrowReachesTheCaller) {
+    std::promise<void> release;
+    std::promise<std::thread::id> callThread, destroyedOn;
+    PendingCall<Told> blocked([&] {
+        callThread.set_value(std::this_thread::get_id());
+        release.get_future().wait();
+        return Told(&destroyedOn);
+    });
+    EXPECT_FALSE(blocked.wait(std::chrono::milliseconds(1)).has_value());
+    EXPECT_FALSE(blocked.valid());
+    release.set_value();
+    EXPECT_EQ(destroyedOn.get_future().get(), callThread.get_future().get());
+
+    EXPECT_EQ(PendingCall<int>([] { return 7; }).wait(std::chrono::hours(1)), 7);
+    EXPECT_THROW(
+        PendingCall<int>([]() -> int { throw std::runtime_error("no server"); }).wait(std::chrono::hours(1)),
+        std::runtime_error);
 }
 
 } // namespace
