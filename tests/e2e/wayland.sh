@@ -66,8 +66,10 @@ wait_for 'in_session swaymsg -t get_outputs' || fail "sway does not answer: $(ca
 # The keyboard and the pointer are on the seat before the program starts, so the program binds its keyboard
 # as it starts; the seat of a headless sway has none before. Commands go through a pipe that the script
 # keeps open until it ends, and no other program inherits.
+# The tool runs from the test's folder: the test user may not enter the build folder.
+cp "$INPUT_TOOL" "$WORK/virtual_input"
 mkfifo "$WORK/input"
-(exec "${SESSION[@]}" "$INPUT_TOOL" us 1024 768 <"$WORK/input" >"$WORK/input.log" 2>&1) &
+(exec "${SESSION[@]}" "$WORK/virtual_input" us 1024 768 <"$WORK/input" >"$WORK/input.log" 2>&1) &
 PIDS+=($!)
 exec 4>"$WORK/input"
 wait_for 'grep -qx ready "$WORK/input.log"' || fail "no virtual input: $(cat "$WORK/input.log")"
