@@ -11,23 +11,22 @@ TEST(SettingsLocation, CommandLineThenPortableThenTheUsersConfigurationFolder) {
     for (const char* folder : {"usr/bin", "build", "opt/bin"})
         ASSERT_TRUE(QDir(root.path()).mkpath(folder));
     QFile(root.filePath("opt/bin/clavito.INI")).open(QIODevice::WriteOnly); // placed there by hand
-    const QString bin = root.filePath("usr/bin"), config = root.filePath("home/.config");
+    const QString config = root.filePath("home/.config");
     const struct {
-        const char *commandLine, *executable;
+        const char *commandLine, *executable, *bin; // bin: where the installed program lives
         QString expected;
     } cases[] = {
-        {"", "usr/bin/clavito", config + "/clavito/clavito.INI"},
-        {"", "build/clavito", root.filePath("build/clavito.INI")},
-        {"", "build/clavito.bin", root.filePath("build/clavito.INI")},
-        {"", "opt/bin/clavito", root.filePath("opt/bin/clavito.INI")},
-        {"/tmp/mine.ini", "usr/bin/clavito", "/tmp/mine.ini"},
-        {"rel/mine.ini", "build/clavito", QDir::current().absoluteFilePath("rel/mine.ini")},
+        {"", "usr/bin/clavito", "usr/bin", config + "/clavito/clavito.INI"},
+        {"", "build/clavito", "usr/bin", root.filePath("build/clavito.INI")},
+        {"", "build/clavito.bin", "usr/bin", root.filePath("build/clavito.INI")},
+        {"", "opt/bin/clavito", "opt/bin",
+         root.filePath("opt/bin/clavito.INI")}, // an installed copy's own file
+        {"/tmp/mine.ini", "usr/bin/clavito", "usr/bin", "/tmp/mine.ini"},
+        {"rel/mine.ini", "build/clavito", "usr/bin", QDir::current().absoluteFilePath("rel/mine.ini")},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(SettingsFilePath({c.commandLine, root.filePath(c.executable), bin, config}), c.expected)
+        EXPECT_EQ(
+            SettingsFilePath({c.commandLine, root.filePath(c.executable), root.filePath(c.bin), config}),
+            c.expected)
             << c.executable;
-    // A file placed beside the installed program by hand wins.
-    QFile(root.filePath("usr/bin/clavito.INI")).open(QIODevice::WriteOnly);
-    EXPECT_EQ(SettingsFilePath({"", root.filePath("usr/bin/clavito"), bin, config}),
-              root.filePath("usr/bin/clavito.INI"));
 }

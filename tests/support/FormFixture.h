@@ -2,8 +2,6 @@
 // A fixture that owns a temporary settings folder and a main window on a recording MIDI output, with every
 // modal box and the help viewer switched off.
 
-#include <ranges>
-
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
@@ -19,11 +17,6 @@
 using ShownBox = std::pair<QString, QString>; // caption, text
 
 class FormFixture : public ::testing::Test {
-public:
-    static MidiEvent Msg(std::uint32_t msg) { return {MidiEvent::Message, msg}; }
-    static MidiEvent Reset() { return {MidiEvent::Reset, 0}; }
-    static MidiEvent Closed() { return {MidiEvent::Close, 0}; }
-
 protected:
     void SetUp() override {
         ASSERT_TRUE(dir.isValid());
@@ -51,17 +44,19 @@ protected:
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
 
-    // Creates and shows the window; the show sequence runs. With openCode != 0 the port fails to open.
-    void Start(std::uint32_t openCode = platform::MMSYSERR_NOERROR) {
+    // Creates and shows the window on the settings file (IniPath() unless given); the show sequence runs.
+    // With openCode != 0 the port fails to open.
+    void Start(std::uint32_t openCode = platform::MMSYSERR_NOERROR, QString settingsPath = {}) {
         form = std::make_unique<TMainForm>(
-            TMainForm::Setup{.midiOpener = recordingMidiOpener(log, openCode), .settingsPath = IniPath()});
+            TMainForm::Setup{.midiOpener = recordingMidiOpener(log, openCode),
+                             .settingsPath = settingsPath.isEmpty() ? IniPath() : settingsPath});
         form->show();
     }
     // Shows the window and gives it the keyboard, as a user's click on it would; the log starts empty.
     void StartActive() {
         Start();
         Activate(form.get());
-        Clear();
+        log->clear();
     }
     static void Activate(QWidget* window) {
         window->show();
@@ -75,8 +70,6 @@ protected:
                         QString(), autoRepeat);
         QApplication::sendEvent(form->windowHandle(), &event);
     }
-    void KeyDown(int evdev, bool autoRepeat = false) { Key(QEvent::KeyPress, evdev, autoRepeat); }
-    void KeyUp(int evdev) { Key(QEvent::KeyRelease, evdev); }
 
     // Mouse buttons on the window, over the middle of a control (moved by offset).
     QPoint At(QWidget* control, QPoint offset = {}) const {
@@ -84,19 +77,6 @@ protected:
     }
     void Click(QWidget* control, Qt::MouseButton button = Qt::LeftButton) {
         QTest::mouseClick(form->windowHandle(), button, Qt::NoModifier, At(control));
-    }
-
-    // Closes the window; the hide sequence runs.
-    void Stop() { form->close(); }
-
-    std::vector<MidiEvent> Events() const { return *log; }
-    void Clear() { log->clear(); }
-    // Only the short messages, in order.
-    std::vector<std::uint32_t> Messages() const {
-        auto messages = *log |
-                        std::views::filter([](const MidiEvent& e) { return e.kind == MidiEvent::Message; }) |
-                        std::views::transform(&MidiEvent::msg);
-        return {messages.begin(), messages.end()};
     }
 
     QTemporaryDir dir;

@@ -1,19 +1,15 @@
 #pragma once
-// An output that records what the program sends, for the widget tests in place of a real port.
+// An output that records what the program sends, for the tests in place of a real port: every short message
+// as packed, and a mark for each reset and for the output's end (no short message is below 0x80).
 
 #include <memory>
 #include <vector>
 
 #include "platform/midi/MidiOut.h"
 
-struct MidiEvent {
-    enum Kind { Message, Reset, Close } kind;
-    std::uint32_t msg = 0;
-    bool operator==(const MidiEvent&) const = default;
-};
-using MidiLog = std::vector<MidiEvent>;
+inline constexpr std::uint32_t kResetMark = 0, kClosedMark = 1;
+using MidiLog = std::vector<std::uint32_t>;
 
-// An opener whose outputs append to *log (a Close event when the output is destroyed).
-// With code != 0 the open fails with that code and records nothing.
+// An opener whose outputs append to *log. With code != 0 the open fails with that code and records nothing.
 platform::MidiOpener recordingMidiOpener(std::shared_ptr<MidiLog> log,
                                          std::uint32_t code = platform::MMSYSERR_NOERROR);

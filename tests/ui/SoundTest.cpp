@@ -1,75 +1,56 @@
-// Choosing the sound from all four menus, the check marks, the display and the menu language.
+// Choosing the sound from the menus, the check marks, the display and the menu language.
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
 
 #include "support/FormFixture.h"
 
-using midi::ProgramChange;
-using MsgList = std::vector<std::uint32_t>;
+namespace {
+using Sound = FormFixture;
 using MarkList = std::vector<std::pair<int, int>>;
 
-namespace {
-class Sound : public FormFixture {
-protected:
-    void SetUp() override {
-        FormFixture::SetUp();
-        Start();
-        Clear();
+QAction* Item(QMenu* menu, int group, int item) {
+    return menu->actions()[group]->menu()->actions()[item];
+}
+// Every checked entry and item of a menu, as (group, item) with item -1 for an entry.
+MarkList Marks(QMenu* menu) {
+    MarkList marks;
+    for (int g = 0; g < menu->actions().size(); ++g) {
+        QAction* entry = menu->actions()[g];
+        if (entry->isChecked())
+            marks.emplace_back(g, -1);
+        for (int i = 0; entry->menu() && i < entry->menu()->actions().size(); ++i)
+            if (entry->menu()->actions()[i]->isChecked())
+                marks.emplace_back(g, i);
     }
-    static QAction* Item(QMenu* menu, int group, int item) {
-        return menu->actions()[group]->menu()->actions()[item];
-    }
-    // Every checked entry and item of a menu, as (group, item) with item -1 for an entry.
-    static MarkList Marks(QMenu* menu) {
-        MarkList marks;
-        for (int g = 0; g < menu->actions().size(); ++g) {
-            QAction* entry = menu->actions()[g];
-            if (entry->isChecked())
-                marks.emplace_back(g, -1);
-            for (int i = 0; entry->menu() && i < entry->menu()->actions().size(); ++i)
-                if (entry->menu()->actions()[i]->isChecked())
-                    marks.emplace_back(g, i);
-        }
-        return marks;
-    }
-};
-
-// The choice from any menu shows and marks in the attached menus, and the other language keeps it.
-TEST_F(Sound, AnyOfTheFourMenusChoosesTheInstrumentAndTheLanguageSwitchKeepsIt) {
-    const QString names[] = {QString::fromUtf8("ｱｺｰｽﾃｨｯｸ ｷﾞﾀｰ(ﾅｲﾛﾝ)"),
-                             QStringLiteral("Acoustic guitar (nylon)")};
-    QMenu* menus[] = {form->Menus(true).sound, form->Menus(true).soundPopup, form->Menus(false).sound,
-                      form->Menus(false).soundPopup};
-    for (QMenu* menu : menus) {
-        const bool english = menu == menus[2] || menu == menus[3];
-        (english ? form->Menus(true).english : form->Menus(false).japanese)->trigger();
-        Clear();
-        Item(menu, 3, 0)->trigger();
-        EXPECT_EQ(Messages(), (MsgList{ProgramChange(0, 24), ProgramChange(1, 24), ProgramChange(2, 24)}));
-        EXPECT_EQ(W().SoundPanel->Caption(), names[english]);
-        EXPECT_EQ(Marks(form->Menus().sound), Marks(form->Menus().soundPopup));
-        EXPECT_EQ(Marks(form->Menus().soundPopup), (MarkList{{3, -1}, {3, 0}}));
-        (english ? form->Menus(true).japanese : form->Menus(false).english)->trigger();
-        EXPECT_EQ(form->menuBar()->actions().first(), form->Menus().sound->menuAction());
-        EXPECT_EQ(W().SoundPanel->Caption(), names[!english]);
-        EXPECT_EQ(Marks(form->Menus().sound), (MarkList{{3, -1}, {3, 0}}));
-        EXPECT_EQ(W().hintLabels[3]->Hint() == "L_Button - Return  R_Button - Stay", !english);
-        EXPECT_EQ(Messages().size(), 3u) << "switching the language sends nothing";
-        Item(menu, 0, 0)->trigger();
-    }
-    form->Menus(true).percussion->trigger();
-    EXPECT_EQ(W().SoundPanel->Caption(), QStringLiteral("ﾊﾟｰｶｯｼｮﾝ"));
-    EXPECT_EQ(Marks(form->Menus(true).soundPopup), (MarkList{{16, -1}}));
+    return marks;
 }
 
-// The display shows the caption the sound was chosen by: the Japanese popup shortens the glockenspiel's,
-// and a language switch shows the Sound menu's.
-TEST_F(Sound, TheDisplayShowsTheCaptionOfTheMenuChosenFrom) {
+// A sound is marked in the Sound menu and the popup of the language in force only, and the display shows
+// the caption it was chosen by: the Japanese popup shortens the glockenspiel's. A language switch puts the
+// other menus on the bar and their hints on the labels, keeps the sound and shows the Sound menu's caption.
+TEST_F(Sound, TheMenusOfTheLanguageInForceChooseMarkAndNameTheSound) {
+    Start();
+    const auto shown = [this](const char* caption, MarkList japanese, MarkList english) {
+        EXPECT_EQ(W().SoundPanel->Caption(), QString::fromUtf8(caption));
+        EXPECT_EQ((std::vector{Marks(form->Menus(true).sound), Marks(form->Menus(true).soundPopup)}),
+                  (std::vector{japanese, japanese}));
+        EXPECT_EQ((std::vector{Marks(form->Menus(false).sound), Marks(form->Menus(false).soundPopup)}),
+                  (std::vector{english, english}));
+    };
     Item(form->Menus(true).soundPopup, 1, 1)->trigger();
-    EXPECT_EQ(W().SoundPanel->Caption(), QString::fromUtf8("ｸﾞﾛｯｹﾝ"));
+    EXPECT_EQ(State().sound, (SoundChoice{1, 1}));
+    shown("ｸﾞﾛｯｹﾝ", {{1, -1}, {1, 1}}, {});
     form->Menus(true).english->trigger();
+    EXPECT_EQ(form->menuBar()->actions().first(), form->Menus(false).sound->menuAction());
+    EXPECT_EQ(W().hintLabels[3]->Hint(), "L_Button - Return  R_Button - Stay");
+    shown("Glockenspiel", {}, {{1, -1}, {1, 1}});
     form->Menus(false).japanese->trigger();
-    EXPECT_EQ(W().SoundPanel->Caption(), QString::fromUtf8("ｸﾞﾛｯｹﾝｼｭﾋﾟｰﾙ"));
+    EXPECT_NE(W().hintLabels[3]->Hint(), "L_Button - Return  R_Button - Stay");
+    shown("ｸﾞﾛｯｹﾝｼｭﾋﾟｰﾙ", {{1, -1}, {1, 1}}, {});
+    Item(form->Menus(true).sound, 3, 0)->trigger();
+    shown("ｱｺｰｽﾃｨｯｸ ｷﾞﾀｰ(ﾅｲﾛﾝ)", {{3, -1}, {3, 0}}, {});
+    form->Menus(true).percussion->trigger();
+    shown("ﾊﾟｰｶｯｼｮﾝ", {{16, -1}}, {});
 }
 } // namespace

@@ -27,17 +27,12 @@ void SetClock(std::uint32_t sinceEnabling) {
 }
 
 using Action = void (*)(TSuperTimer&);
-struct Step {
-    std::uint32_t at;                    // milliseconds after enabling
-    std::optional<std::int32_t> elapsed; // of the tick now awaited; none: no tick may come
-};
+// at: milliseconds after enabling; elapsed: of the tick now awaited, none when no tick may come
+// clang-format off
+struct Step { std::uint32_t at; std::optional<std::int32_t> elapsed; };
+struct Script { const char* name; Action before, firstTick; std::vector<Step> steps; bool stops; };
+// clang-format on
 constexpr std::nullopt_t no = std::nullopt;
-struct Script {
-    const char* name;
-    Action before, firstTick;
-    std::vector<Step> steps;
-    bool stops;
-};
 
 const Script kScripts[] = {
     // clang-format off
@@ -49,10 +44,6 @@ const Script kScripts[] = {
     {"CountDownSwitchedWhileRunning", nullptr, [](TSuperTimer& t) { t.setCountDown(true); }, {{40, 40}, {80, 0}, {999, no}}, true},
     // clang-format on
 };
-
-void PrintTo(const Script& script, std::ostream* out) {
-    *out << script.name;
-}
 
 class TimerScript : public ::testing::TestWithParam<Script> {};
 
