@@ -3,11 +3,7 @@
 # release, two mouse buttons hold two notes, and three held keys sound together while two busy loops load
 # both cores (the window system's repeats then arrive late).
 source "$(dirname "$0")/lib.sh"
-start_monitored </dev/null
-xset r on
-xset r rate 250 30
-xdotool windowfocus --sync "$WINDOW"
-wait_for_messages 28 || fail "no start-up stream"
+start_playing
 
 # Z, X, C and B play 57, 59, 60 and 64. Keys go up in the reverse order of going down.
 hold() {

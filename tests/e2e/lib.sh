@@ -108,6 +108,15 @@ opening_stream() {
     for channel in 0 1 2 9; do printf 'B%s 07 %02X\n' $channel $((4 * ${1:-25})); done
     printf 'B%s 01 00\n' 0 1 2 9
 }
+# The program monitored, with the X server's repeat on (250 ms, then 30 a second), the keyboard on its window
+# and its start-up stream arrived.
+start_playing() {
+    start_monitored </dev/null
+    xset r on
+    xset r rate 250 30
+    xdotool windowfocus --sync "$WINDOW"
+    wait_for_messages 28 || fail "no start-up stream"
+}
 # The monitor's messages, one a line, as upper-case hex pairs.
 midi_messages() { sed -nE 's/^ *[0-9]+:((\s+[0-9a-f]{2})+).*/\1/p' "$WORK/midi.txt" | tr a-f A-F | sed -E 's/^\s+//; s/\s+/ /g'; }
 # wait_for_messages <count>: until the monitor has seen that many messages.

@@ -5,11 +5,7 @@
 # 127 with Shift, 64 with Ctrl, and the mouse softer near a panel's top than near its bottom. Then a first
 # start with no settings file takes the menu language from LANG and the keyboard type from the XKB layout.
 source "$(dirname "$0")/lib.sh"
-start_monitored </dev/null
-xset r on
-xset r rate 250 30
-xdotool windowfocus --sync "$WINDOW"
-wait_for_messages 28 || fail "no start-up stream"
+start_playing
 played "90 39 7F
 $(off 57)
 90 39 7F
