@@ -23,7 +23,7 @@ stop_clavito
 install_clavito <<<"$(printf '[MIDI]\nOutput=synth\nAudioDriver=jack\nSoundFont=/usr/share/sounds/sf2/FluidR3_GM.sf2\n')"
 start_clavito
 wait_for_main_window
-wait_for 20 sh -c "jack_lsp | grep -q '^${SYNTH_CLIENT:-Clavito}:'" || fail "the synthesizer's audio never started"
+wait_for "jack_lsp | grep -q '^${SYNTH_CLIENT:-Clavito}:'" || fail "the synthesizer's audio never started"
 sleep 1
 echo "memory, synth on FluidR3_GM.sf2:     $(pss_mib) MiB (Pss_Anon + Pss_File)"
 stop_clavito

@@ -32,7 +32,7 @@ SoundFont=$soundfont
 INI
 start_clavito
 wait_for_main_window
-wait_for 20 sh -c "jack_lsp | grep -q '^$synth_client:'" || fail "the synthesizer's audio never reached JACK"
+wait_for "jack_lsp | grep -q '^$synth_client:'" || fail "the synthesizer's audio never reached JACK"
 xdotool windowfocus --sync "$(main_window)"
 "$recorder" "$(audio_port "$synth_client")" "$presses" z
 stop_clavito
@@ -44,11 +44,11 @@ exec 3<>"$WORK/fluidsynth.in"
 fluidsynth -a jack -m jack -o midi.jack.id=peer-synth -o audio.jack.id=peer-synth "$soundfont" \
     <"$WORK/fluidsynth.in" >"$WORK/fluidsynth.log" 2>&1 &
 PIDS+=($!)
-wait_for 20 sh -c "jack_lsp | grep -q '^peer-synth:.*midi'" || fail "fluidsynth did not start"
+wait_for "jack_lsp | grep -q '^peer-synth:.*midi'" || fail "fluidsynth did not start"
 midi_in=$(jack_lsp -t peer-synth | awk 'index($0, "peer-synth:") == 1 { port = $0 } /midi/ && port { print port; exit }')
 jack-keyboard -a "$midi_in" >"$WORK/jack-keyboard.log" 2>&1 &
 PIDS+=($!)
-wait_for 20 sh -c "xdotool search --onlyvisible --class jack-keyboard" || fail "jack-keyboard has no window"
-wait_for 10 sh -c "jack_lsp -c | grep -q '$midi_in'" || fail "jack-keyboard is not connected"
+wait_for "xdotool search --onlyvisible --class jack-keyboard" || fail "jack-keyboard has no window"
+wait_for "jack_lsp -c | grep -q '$midi_in'" || fail "jack-keyboard is not connected"
 xdotool windowfocus --sync "$(xdotool search --onlyvisible --class jack-keyboard | head -n 1)"
 "$recorder" "$(audio_port peer-synth)" "$presses" z
