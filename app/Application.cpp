@@ -7,6 +7,9 @@
 
 Application::Application(int& argc, char** argv) : QApplication(argc, argv) {
     platform::UseDetectableAutoRepeat();
+    // The menus stay in the window, whose fixed layout counts their bar; asking the desktop for a global
+    // menu bar instead costs a D-Bus round trip before the window can appear.
+    setAttribute(Qt::AA_DontUseNativeMenuBar);
 }
 
 bool Application::notify(QObject* receiver, QEvent* event) {

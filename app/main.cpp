@@ -7,6 +7,7 @@
 #include "app/DesktopDefaults.h"
 #include "app/SettingsLocation.h"
 #include "app/TerminationSignals.h"
+#include "platform/fonts/FontConfigWarmup.h"
 #include "resources/ClavitoIcon.h"
 #include "ui/ClavitoMain.h"
 
@@ -14,11 +15,13 @@ int main(int argc, char** argv) {
     const CommandLine commandLine = ParseCommandLine(CommandLineArguments(argc, argv));
     if (const int answered = AnswerCommandLine(commandLine); answered >= 0)
         return answered;
+    platform::FontConfigWarmup fontConfig;
     Application app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Clavito"));
     QApplication::setApplicationVersion(QString::fromLatin1(kAppVersion));
     QGuiApplication::setDesktopFileName(QString::fromLatin1(kAppId));
     QApplication::setWindowIcon(ClavitoIcon());
+    fontConfig.wait();
     TMainForm form(
         TMainForm::Setup{.settingsPath = SettingsFilePath(CurrentSettingsPlace(commandLine.settingsFile)),
                          .absentSettings = DesktopDefaults()});

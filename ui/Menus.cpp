@@ -126,8 +126,10 @@ void TMainForm::CreateLanguageMenus(bool japanese) {
     menus.popupPercussion = FillSoundEntries(menus.soundPopup, japanese, true, choose);
 }
 
-// Until the show sequence draws the stored state, the menus are as designed: the Japanese ones on the bar,
-// the English language and the 106 keyboard checked.
+// Until the show sequence draws the stored state, the English language and the 106 keyboard are checked and
+// the English menus are on the bar. The bar's height fixes the window's, and it is the same in either
+// language; laying out the Japanese captions before they are needed would only cost the start-up their
+// font fallback.
 void TMainForm::CreateMenus() {
     CreateLanguageMenus(false);
     CreateLanguageMenus(true);
@@ -135,6 +137,6 @@ void TMainForm::CreateMenus() {
         Menus(japanese).english->setChecked(true);
         Menus(japanese).keyboard[static_cast<std::size_t>(KeyboardType::Jp106)]->setChecked(true);
     }
-    for (QMenu* menu : {japaneseMenus_.sound, japaneseMenus_.options, japaneseMenus_.help})
+    for (QMenu* menu : {englishMenus_.sound, englishMenus_.options, englishMenus_.help})
         menuBar()->addMenu(menu);
 }
