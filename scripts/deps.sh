@@ -3,7 +3,7 @@
 # Usage: scripts/deps.sh [build|run|test|package|bench]...
 set -euo pipefail
 
-build=(cmake g++ pkg-config make qt6-base-dev librtmidi-dev libfluidsynth-dev libjack-jackd2-dev libx11-dev)
+build=(cmake g++ pkg-config make qt6-base-dev librtmidi-dev libfluidsynth-dev libjack-jackd2-dev libx11-dev libfontconfig-dev)
 run=(fluid-soundfont-gm fonts-liberation2 fonts-ipafont-gothic fonts-dejavu-core qt6-wayland)
 test=(libgtest-dev libbenchmark-dev xvfb xauth xdotool jackd2 jack-tools x11-utils openbox sox imagemagick
       clang libclang-rt-14-dev timgm6mb-soundfont procps x11-xserver-utils xclip desktop-file-utils appstream
