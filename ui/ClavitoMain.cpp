@@ -42,8 +42,7 @@ void TMainForm::CreateTimers() {
         void (TMainForm::*tick)();
     };
     const TimerSetup timers[] = {{timers_.Delay, 400, &TMainForm::DelayTimer},
-                                 {timers_.Repeat, 32, &TMainForm::RepeatTimer},
-                                 {timers_.Bend, 1, &TMainForm::BendTimer}};
+                                 {timers_.Repeat, 32, &TMainForm::RepeatTimer}};
     for (const TimerSetup& t : timers) {
         t.timer = new TSuperTimer(this);
         t.timer->setInterval(t.interval);
