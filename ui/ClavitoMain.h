@@ -141,8 +141,7 @@ private:
     bool RouteMouseButton(QObject* watched, QMouseEvent* event);
     void PanelMouseDown(int panel, int y);
     void PanelMouseUp(int panel);
-    void DelayTimer();
-    void RepeatTimer();
+    void AutoRepeatTimer(TSuperTimer* timer);
     void PitchBendPanelMouseDown(int y);
     void PitchBendPanelMouseUp(Qt::MouseButton button);
     void PitchBendPointerMove(QObject* watched, const QMouseEvent& event);

@@ -80,19 +80,14 @@ void TMainForm::PanelMouseUp(int panel) {
     }
 }
 
-// A tick that was already on its way when the release disabled the timer performs no step.
-void TMainForm::DelayTimer() {
-    if (!timers_.Delay->Enabled())
-        return;
+// Every tick of either timer is a step; the Delay's one tick hands the steps on to the Repeat. The release
+// disables both, which withdraws a tick already on its way too (SuperTimer.h).
+void TMainForm::AutoRepeatTimer(TSuperTimer* timer) {
     engine_.PressAction(repeatTag_);
+    if (timer != timers_.Delay)
+        return;
     timers_.Delay->setEnabled(false);
     timers_.Repeat->setEnabled(true);
-}
-
-void TMainForm::RepeatTimer() {
-    if (!timers_.Repeat->Enabled())
-        return;
-    engine_.PressAction(repeatTag_);
 }
 
 void TMainForm::PitchBendPanelMouseDown(int y) {
