@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Memory and processor figures: the proportional set size without JACK's shared memory (Pss_Anon +
 # Pss_File of /proc/PID/smaps_rollup) with Output=jack and with the built-in synthesizer once FluidR3_GM.sf2
-# is loaded; then the share of one core over 10 s idle, with the mouse holding the pitch-bend knob (the 1 ms
-# timer) and with the mouse holding Page Up (auto-repeat on the 400 ms and 32 ms timers).
+# is loaded; then the share of one core over 10 s idle, with the mouse holding the pitch-bend knob still,
+# with the mouse dragging the knob up and down its track (a move every 8 ms, as a common mouse reports, each
+# a bend), and with the mouse holding Page Up (auto-repeat on the 400 ms and 32 ms timers).
 # Usage: bench/footprint.sh build/clavito. Reports figures only.
 set -euo pipefail
 source "$(dirname "$0")/../tests/e2e/lib.sh"
@@ -49,10 +50,29 @@ hold() {
     xdotool mouseup 1
     sleep 0.5
 }
+# drag <x> <y> <label>: the same, the pointer meanwhile sweeping up and down to 50 pixels from there, a
+# pixel a move, until the measurement ends.
+drag() {
+    local moves=() i p
+    for ((i = 1; i <= 1500; i++)); do
+        p=$((i % 200))
+        p=$((p < 50 ? p : p < 150 ? 100 - p : p - 200))
+        moves+=(mousemove --window "$window" "$1" $(($2 + p)) sleep 0.008)
+    done
+    xdotool mousemove --window "$window" --sync "$1" "$2" mousedown 1
+    xdotool "${moves[@]}" &
+    local mover=$!
+    cpu_share "$3"
+    kill "$mover" 2>/dev/null || true
+    wait "$mover" 2>/dev/null || true
+    xdotool mouseup 1
+    sleep 0.5
+}
 cpu_share "idle"
 # The knob is the 21x13 panel at 708,100 of the main panel and Page Up the 38x38 panel at 604,32; the main
 # panel lies right under the menu bar.
 menu=$(($(xwininfo -id "$window" | awk '/Height:/ {print $2}') - 233))
 hold 718 $((106 + menu)) "pitch-bend knob held"
+drag 718 $((106 + menu)) "pitch-bend knob dragged"
 hold 623 $((51 + menu)) "Page Up held"
 stop_clavito

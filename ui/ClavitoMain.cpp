@@ -36,18 +36,11 @@ TMainForm::~TMainForm() {
 }
 
 void TMainForm::CreateTimers() {
-    struct TimerSetup {
-        TSuperTimer*& timer;
-        std::uint16_t interval;
-        void (TMainForm::*tick)();
-    };
-    const TimerSetup timers[] = {{timers_.Delay, 400, &TMainForm::DelayTimer},
-                                 {timers_.Repeat, 32, &TMainForm::RepeatTimer},
-                                 {timers_.Bend, 1, &TMainForm::BendTimer}};
-    for (const TimerSetup& t : timers) {
-        t.timer = new TSuperTimer(this);
-        t.timer->setInterval(t.interval);
-        t.timer->setThreadPriority(tpNormal);
-        t.timer->OnTimer = [this, tick = t.tick](TSuperTimer*) { (this->*tick)(); };
+    const std::pair<TSuperTimer*&, std::uint16_t> timers[] = {{timers_.Delay, 400}, {timers_.Repeat, 32}};
+    for (const auto& [timer, interval] : timers) {
+        timer = new TSuperTimer(this);
+        timer->setInterval(interval);
+        timer->setThreadPriority(tpNormal);
+        timer->OnTimer = [this](TSuperTimer* ticked) { AutoRepeatTimer(ticked); };
     }
 }

@@ -1,7 +1,8 @@
 #pragma once
 // The main window: a view of the instrument (engine/Instrument.h). It owns the controls, both languages'
-// menus, the key filter and the mouse routing, the three thread timers and the size limiter; it turns the
-// player's input into calls of the instrument, and draws the instrument's state in one refresh path.
+// menus, the key filter and the mouse routing, the auto-repeat's two thread timers and the size limiter; it
+// turns the player's input into calls of the instrument, and draws the instrument's state in one refresh
+// path.
 //
 // Its files: Layout.cpp builds the controls, Menus.cpp the menus, KeyFilter.cpp and Mouse.cpp take the
 // input, Refresh.cpp draws, Sound.cpp and OutputMenu.cpp are the sound and output choices, ShowHide.cpp the
@@ -67,12 +68,10 @@ struct FormWidgets {
     platform::TProgressBar* Bar(Control control) const { return bars[static_cast<std::size_t>(control)]; }
 };
 
-// The thread timers: a held control panel steps once after Delay, then at every Repeat tick; Bend polls the
-// pointer while a button holds the knob.
+// The thread timers: a held control panel steps once after Delay, then at every Repeat tick.
 struct FormTimers {
     TSuperTimer* Delay = nullptr;
     TSuperTimer* Repeat = nullptr;
-    TSuperTimer* Bend = nullptr;
 };
 
 class TMainForm : public QMainWindow {
@@ -142,11 +141,10 @@ private:
     bool RouteMouseButton(QObject* watched, QMouseEvent* event);
     void PanelMouseDown(int panel, int y);
     void PanelMouseUp(int panel);
-    void DelayTimer();
-    void RepeatTimer();
+    void AutoRepeatTimer(TSuperTimer* timer);
     void PitchBendPanelMouseDown(int y);
     void PitchBendPanelMouseUp(Qt::MouseButton button);
-    void BendTimer();
+    void PitchBendPointerMove(QObject* watched, const QMouseEvent& event);
 
     // The sound and the output (Sound.cpp, OutputMenu.cpp).
     void SoundPanelMouseUp();
@@ -164,6 +162,7 @@ private:
     bool soundFromPopup_ = false; // the display shows the popup's caption of the sound
     std::int32_t repeatTag_ = 0;  // the control panel's tag the auto-repeat steps
     std::int32_t bendGrabY_ = 0;  // where in the knob the pointer took it
+    bool bending_ = false;        // a button holds the knob, which follows the pointer
     // The control that got each button's press (left, right, middle), which gets its release too.
     std::array<QPointer<QWidget>, 3> pressedBy_{};
     bool routing_ = false; // a press or release is being handed on to its control

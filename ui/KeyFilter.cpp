@@ -46,6 +46,9 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
         if (RouteMouseButton(watched, static_cast<QMouseEvent*>(event)))
             return true;
         break;
+    case QEvent::MouseMove:
+        PitchBendPointerMove(watched, *static_cast<QMouseEvent*>(event));
+        break;
     case QEvent::WindowDeactivate:
         if (watched == this)
             engine_.ReleaseKeys();

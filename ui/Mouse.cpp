@@ -1,7 +1,9 @@
 // Mouse presses on the key panels, and the auto-repeat of a held control panel: one step at the press,
 // one more after the Delay timer's 400 ms, then one every Repeat tick (32 ms) until the release. While a
-// button holds the pitch-bend knob, the Bend timer polls the pointer every millisecond and the knob follows
-// the pointer's height along its track.
+// button holds the pitch-bend knob, each move of the pointer that the window gets puts the knob at the
+// pointer's height along its track. The window system's implicit grab of a pressed button sends the window
+// the moves outside it too (X11 and Wayland alike), so nothing polls the pointer, and a knob held still
+// costs nothing.
 //
 // Only the left button captures the mouse: while it is down every press goes to the control it pressed;
 // otherwise a press goes to the control under the pointer. Qt instead grabs the pointer for whichever button
@@ -11,8 +13,8 @@
 // pressed with the right button and released over another panel rises and ends its own note, instead of
 // leaving it sounding while the other panel's release runs.
 #include <QApplication>
-#include <QCursor>
 #include <QMouseEvent>
+#include <QWindow>
 
 #include "components/SuperTimer/SuperTimer.h"
 #include "engine/ActionTags.h"
@@ -61,7 +63,7 @@ bool TMainForm::RouteMouseButton(QObject* watched, QMouseEvent* event) {
 void TMainForm::PanelMouseDown(int panel, int y) {
     if (!engine_.PressPanel(panel, {y, w_.Panel(panel)->height()}))
         return;
-    if (timers_.Repeat->Enabled() || timers_.Bend->Enabled())
+    if (timers_.Repeat->Enabled() || bending_)
         return;
     const std::int32_t tag = PanelTag(panel);
     if (IsControlTag(tag)) {
@@ -78,37 +80,35 @@ void TMainForm::PanelMouseUp(int panel) {
     }
 }
 
-// A tick that was already on its way when the release disabled the timer performs no step.
-void TMainForm::DelayTimer() {
-    if (!timers_.Delay->Enabled())
-        return;
+// Every tick of either timer is a step; the Delay's one tick hands the steps on to the Repeat. The release
+// disables both, which withdraws a tick already on its way too (SuperTimer.h).
+void TMainForm::AutoRepeatTimer(TSuperTimer* timer) {
     engine_.PressAction(repeatTag_);
+    if (timer != timers_.Delay)
+        return;
     timers_.Delay->setEnabled(false);
     timers_.Repeat->setEnabled(true);
-}
-
-void TMainForm::RepeatTimer() {
-    if (!timers_.Repeat->Enabled())
-        return;
-    engine_.PressAction(repeatTag_);
 }
 
 void TMainForm::PitchBendPanelMouseDown(int y) {
     bendGrabY_ = y;
     if (!timers_.Delay->Enabled() && !timers_.Repeat->Enabled())
-        timers_.Bend->setEnabled(true);
+        bending_ = true;
 }
 
 // The left button returns the knob to the centre; any other leaves the bend where it is.
 void TMainForm::PitchBendPanelMouseUp(Qt::MouseButton button) {
-    timers_.Bend->setEnabled(false);
+    bending_ = false;
     if (button == Qt::LeftButton)
         engine_.CentreBend();
 }
 
-void TMainForm::BendTimer() {
-    if (!timers_.Bend->Enabled())
+// Qt sends the moves to the control of the button that went down first, which need not be the knob; the
+// application's filter sees each move first addressed to the window, whatever control then gets it, and
+// that delivery is the one acted on.
+void TMainForm::PitchBendPointerMove(QObject* watched, const QMouseEvent& event) {
+    if (!bending_ || watched != windowHandle())
         return;
-    const int y = w_.mainPanel->mapFromGlobal(QCursor::pos()).y() - bendGrabY_;
+    const int y = w_.mainPanel->mapFromGlobal(event.globalPosition().toPoint()).y() - bendGrabY_;
     engine_.BendTo(y - w_.PitchBendTrack->y());
 }

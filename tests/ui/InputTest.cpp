@@ -2,8 +2,8 @@
 // and grabs: what reaches the instrument, and what the window then draws. The rules themselves are the
 // engine's tests; what a random performance covers (SoakTest) is not repeated here.
 #include <QAction>
-#include <QCursor>
 #include <QMenu>
+#include <QMouseEvent>
 #include <functional>
 
 #include "components/SuperTimer/SuperTimer.h"
@@ -63,8 +63,7 @@ TEST_F(Input, TheSoundPopupTakesTheKeyboardAndADoubleClickPressesAgain) {
 // A held control panel steps at the press, once more when the delay ends, then at every repeat tick.
 TEST_F(Input, HoldingAControlPanelRepeatsAfterTheDelayAtTheRate) {
     const FormTimers& timers = form->Timers();
-    EXPECT_EQ((std::tuple{timers.Delay->Interval(), timers.Repeat->Interval(), timers.Bend->Interval()}),
-              (std::tuple{400, 32, 1}));
+    EXPECT_EQ((std::tuple{timers.Delay->Interval(), timers.Repeat->Interval()}), (std::tuple{400, 32}));
     std::vector<int> atRepeats; // the volume as each repeat tick begins
     timers.Repeat->OnTimer = [&, repeat = timers.Repeat->OnTimer](TSuperTimer* timer) {
         atRepeats.push_back(Value(Control::Volume));
@@ -79,21 +78,30 @@ TEST_F(Input, HoldingAControlPanelRepeatsAfterTheDelayAtTheRate) {
     EXPECT_FALSE(timers.Delay->Enabled() || timers.Repeat->Enabled());
 }
 
-// The knob follows the pointer's height from where it was taken: the top of its track bends fully up, the
-// rest position 63 (a step a pixel), the bottom fully down. The left button's release returns it to the
-// centre; the right button's leaves it, and the bend, where it is.
+// The knob follows the pointer's height from where it was taken, wherever the held pointer goes: the window
+// system's grab delivers its moves to the window, outside the window too. The top of the track bends fully
+// up, the rest position 63 (a step a pixel), 16 pixels lower 47 (to the right of the window as well), the
+// bottom fully down. The left button's release returns it to the centre; the right button's leaves it, and
+// the bend, where it is.
 TEST_F(Input, TheKnobFollowsThePointerHeightAndReturnsToTheCentre) {
     const QPoint grab = At(W().PitchBendPanel, QPoint(0, 3));
-    const int rest = W().PitchBendPanel->y(), top = W().PitchBendTrack->y();
+    const int rest = W().PitchBendPanel->y(), top = W().PitchBendTrack->y(), right = form->width() - grab.x();
     const struct {
-        int dy, knobTop, step;
-    } moves[] = {{-1000, top, 127}, {0, rest, 63}, {1000, top + State().bendTravel, 0}, {-1000, top, 127}};
+        int dx, dy, knobTop, step;
+    } moves[] = {{0, -1000, top, 127},
+                 {25, 0, rest, 63},
+                 {right + 50, 16, rest + 16, 47},
+                 {-1000, 1000, top + State().bendTravel, 0},
+                 {0, -1000, top, 127}};
     for (Qt::MouseButton button : {Qt::LeftButton, Qt::RightButton}) {
         QTest::mousePress(form->windowHandle(), button, Qt::NoModifier, grab);
         for (const auto& move : moves) {
-            QCursor::setPos(form->mapToGlobal(grab + QPoint(25, move.dy)));
-            ASSERT_TRUE(QTest::qWaitFor([&] { return W().PitchBendPanel->y() == move.knobTop; }, 30000));
-            EXPECT_EQ(log->back(), midi::PitchBend(2, move.step));
+            const QPoint at = grab + QPoint(move.dx, move.dy);
+            QMouseEvent grabbed(QEvent::MouseMove, at, form->mapToGlobal(at), Qt::NoButton, button,
+                                Qt::NoModifier);
+            QApplication::sendEvent(form->windowHandle(), &grabbed);
+            EXPECT_EQ(W().PitchBendPanel->y(), move.knobTop) << move.dx << ", " << move.dy;
+            EXPECT_EQ(log->back(), midi::PitchBend(2, move.step)) << move.dx << ", " << move.dy;
         }
         log->clear();
         QTest::mouseRelease(form->windowHandle(), button, Qt::NoModifier, grab);
