@@ -8,7 +8,7 @@
 #include "ui/MenuData.h"
 
 TMainForm::TMainForm(Setup setup) : setup_(std::move(setup)) {
-    // The port opens while the window is built; the show sequence waits for the result at its first step.
+    // The port opens while the window is built; the show sequence takes the result whenever it comes.
     engine_.Port().BeginOpen(setup_.midiOpener, setup_.settingsPath);
     setWindowTitle(QStringLiteral("Clavito"));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |

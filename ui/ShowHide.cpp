@@ -42,10 +42,12 @@ void TMainForm::closeEvent(QCloseEvent* event) {
 }
 
 void TMainForm::FormShow() {
-    // The port, reported once if it cannot be opened; the show goes on either way.
-    const std::uint32_t result = engine_.Port().Open(setup_.midiOpener, setup_.settingsPath);
-    if (result != platform::MMSYSERR_NOERROR)
-        platform::MessageBoxA(this, OpenErrorText(result), QStringLiteral("Error"));
+    // The port, reported once if it cannot be opened; the show goes on either way. The window does not wait
+    // for it: what is played before it is open waits for it instead.
+    engine_.Port().OpenInBackground(setup_.midiOpener, setup_.settingsPath, [this](std::uint32_t result) {
+        if (result != platform::MMSYSERR_NOERROR)
+            platform::MessageBoxA(this, OpenErrorText(result), QStringLiteral("Error"));
+    });
     FitToMainPanel();
     const Settings settings = ReadSettings();
     // The instrument takes the settings in, sends the sound and the controllers, and the window draws it all.

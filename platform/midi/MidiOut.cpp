@@ -1,6 +1,9 @@
 #include "platform/midi/MidiOut.h"
 
+#include <utility>
+
 #include <QMetaObject>
+#include <QTimer>
 
 namespace platform {
 
@@ -23,15 +26,23 @@ void MidiOutput::reportLost() {
 
 // An open still running is waited for like any other, so that what it opened is closed here too.
 MidiOut::~MidiOut() {
-    if (std::optional<MidiOpenResult> opened = opening_.wait(kServerDeadline)) {
-        output_ = std::move(opened->output);
+    told_ = nullptr;
+    if (opening_.valid()) {
+        take(opening_.wait(kServerDeadline));
     }
     Close();
 }
 
+// The call tells this port when it returns; the notice is queued, and dropped with receiver_.
 void MidiOut::BeginOpen(const MidiOpener& opener, const QString& settingsPath) {
     if (opener && !output_ && !opening_.valid()) {
-        opening_ = PendingCall<MidiOpenResult>([opener, settingsPath] { return opener(settingsPath); });
+        const unsigned call = ++calls_;
+        opening_ = PendingCall<MidiOpenResult>([opener, settingsPath] { return opener(settingsPath); },
+                                               [this, call] {
+                                                   QMetaObject::invokeMethod(
+                                                       &receiver_, [this, call] { tell(call, false); },
+                                                       Qt::QueuedConnection);
+                                               });
     }
 }
 
@@ -43,8 +54,41 @@ std::uint32_t MidiOut::Open(const MidiOpener& opener, const QString& settingsPat
     if (!opener) {
         return MMSYSERR_ERROR;
     }
+    told_ = nullptr;
     BeginOpen(opener, settingsPath);
-    std::optional<MidiOpenResult> result = opening_.wait(kServerDeadline);
+    return take(opening_.wait(kServerDeadline));
+}
+
+void MidiOut::OpenInBackground(const MidiOpener& opener, const QString& settingsPath,
+                               std::function<void(std::uint32_t)> told) {
+    BeginOpen(opener, settingsPath);
+    if (output_ || !opener || opening_.finished()) {
+        told(Open(opener, settingsPath));
+        return;
+    }
+    told_ = std::move(told);
+    QTimer::singleShot(kServerDeadline, &receiver_, [this, call = calls_] { tell(call, true); });
+}
+
+// Once the call has returned, or at the deadline, where it is abandoned.
+void MidiOut::tell(unsigned call, bool deadlinePassed) {
+    if (!told_ || call != calls_ || !(deadlinePassed || opening_.finished())) {
+        return;
+    }
+    const std::function<void(std::uint32_t)> told = std::exchange(told_, nullptr);
+    told(take(opening_.wait(std::chrono::steady_clock::duration::zero())));
+}
+
+void MidiOut::takeUntold() {
+    if (told_) {
+        told_ = nullptr;
+        take(opening_.wait(kServerDeadline));
+    }
+}
+
+// The output of an open that succeeded becomes the port's, and gets what was held for it.
+std::uint32_t MidiOut::take(std::optional<MidiOpenResult> result) {
+    const std::vector<std::optional<std::uint32_t>> held = std::exchange(held_, {});
     if (!result) {
         return MIDIERR_NODEVICE;
     }
@@ -60,24 +104,36 @@ std::uint32_t MidiOut::Open(const MidiOpener& opener, const QString& settingsPat
         QMetaObject::invokeMethod(
             &receiver_, [this, serial] { lost(serial); }, Qt::QueuedConnection);
     });
+    for (const std::optional<std::uint32_t>& msg : held) {
+        if (msg) {
+            output_->send(*msg);
+        } else {
+            output_->reset();
+        }
+    }
     return MMSYSERR_NOERROR;
 }
 
 void MidiOut::ShortMsg(std::uint32_t msg) {
     if (output_) {
         output_->send(msg);
+    } else if (told_) {
+        held_.emplace_back(msg);
     }
 }
 
 void MidiOut::Reset() {
     if (output_) {
         output_->reset();
+    } else if (told_) {
+        held_.emplace_back(std::nullopt);
     }
 }
 
 // The output no longer reports to this port before it leaves it: a report that comes later would find the
 // port gone, or holding another output.
 void MidiOut::Close() {
+    takeUntold();
     if (!output_) {
         return;
     }

@@ -10,6 +10,8 @@
 #include <functional>
 #include <memory>
 #include <mutex>
+#include <optional>
+#include <vector>
 
 #include <QObject>
 #include <QString>
@@ -76,6 +78,15 @@ public:
     void BeginOpen(const MidiOpener& opener, const QString& settingsPath);
     // An open that has not finished kServerDeadline after this call fails with MIDIERR_NODEVICE.
     std::uint32_t Open(const MidiOpener& opener, const QString& settingsPath);
+    // Open without the wait, so that the window need not wait for the synthesizer's library and audio: told
+    // gets the result that Open would return, on the UI thread, once it is known (at most kServerDeadline
+    // after this call; at once when it is known already). Until then what is sent is held and handed to the
+    // output in order when it opens, or dropped when it does not. An Open, a Close or the end of the port
+    // before that takes the result there and tells no one.
+    void OpenInBackground(const MidiOpener& opener, const QString& settingsPath,
+                          std::function<void(std::uint32_t)> told);
+    // Whether an open in the background is still to be told.
+    bool opening() const { return static_cast<bool>(told_); }
     void ShortMsg(std::uint32_t msg);
     void Reset();
     // Gives up on a close that has not finished within kServerDeadline (its output is then abandoned).
@@ -89,14 +100,21 @@ public:
     void setOnLost(std::function<void()> onLost) { onLost_ = std::move(onLost); }
 
 private:
+    std::uint32_t take(std::optional<MidiOpenResult> result);
+    void tell(unsigned call, bool deadlinePassed);
+    void takeUntold();
     void lost(unsigned serial);
 
     PendingCall<MidiOpenResult> opening_;
+    unsigned calls_ = 0; // counts the opens begun, so that a late notice of an earlier one is dropped
+    std::function<void(std::uint32_t)> told_;
+    // What is sent while told_ waits: the messages, and nothing for a reset.
+    std::vector<std::optional<std::uint32_t>> held_;
     std::unique_ptr<MidiOutput> output_;
     MidiDestination destination_;
     unsigned serial_ = 0; // counts the opened outputs, so that a late loss notice of a closed one is dropped
     std::function<void()> onLost_;
-    QObject receiver_; // lives on the UI thread and receives the loss notices queued by other threads
+    QObject receiver_; // lives on the UI thread and receives the notices queued by other threads
 };
 
 } // namespace platform

@@ -12,6 +12,7 @@
 #include <chrono>
 #include <condition_variable>
 #include <exception>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <optional>
@@ -26,7 +27,12 @@ inline constexpr std::chrono::seconds kServerDeadline{2};
 template <class Result> class PendingCall {
 public:
     PendingCall() = default;
-    template <class Work> explicit PendingCall(Work work) : state_(std::make_shared<State>()) {
+    // onFinished, when given, runs on the call's thread once the result is there to be taken, unless the call
+    // has been abandoned by then: a caller that must not wait learns so when to take it.
+    template <class Work>
+    explicit PendingCall(Work work, std::function<void()> onFinished = {})
+        : state_(std::make_shared<State>()) {
+        state_->onFinished = std::move(onFinished);
         thread_ = std::thread([state = state_, work = std::move(work)]() mutable { state->run(work); });
     }
     PendingCall(PendingCall&&) noexcept = default;
@@ -40,6 +46,8 @@ public:
 
     // Whether a call is running or its result is still to be taken.
     bool valid() const { return thread_.joinable(); }
+    // Whether the call has returned, so that wait gives its result at once.
+    bool finished() const { return valid() && state_->hasFinished(); }
 
     // The call's result, or nothing when it has not returned within limit; the call is then abandoned. What
     // the call threw is thrown here.
@@ -72,6 +80,7 @@ private:
         std::exception_ptr error;
         bool taken = false;
         bool abandoned = false;
+        std::function<void()> onFinished; // runs under the mutex, so that abandon() is final
 
         template <class Work> void run(Work& work) {
             std::optional<Result> made;
@@ -85,8 +94,15 @@ private:
             result = made ? &*made : nullptr;
             error = thrown;
             finished = true;
+            if (onFinished && !abandoned) {
+                onFinished();
+            }
             changed.notify_all();
             changed.wait(lock, [this] { return taken || abandoned; });
+        }
+        bool hasFinished() {
+            std::lock_guard lock(mutex);
+            return finished;
         }
         bool finishedWithin(std::chrono::steady_clock::duration limit) {
             std::unique_lock lock(mutex);

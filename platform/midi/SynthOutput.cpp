@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <array>
 #include <iostream>
-#include <optional>
 
 #include <QFile>
 
@@ -15,7 +14,9 @@ namespace platform {
 
 namespace {
 
-constexpr std::array<const char*, 3> kDefaultAudioDrivers = {"pulseaudio", "alsa", "jack"};
+// The drivers tried when none is named, before JACK.
+constexpr std::array<const char*, 2> kDefaultAudioDrivers = {"pulseaudio", "alsa"};
+constexpr char kJackDriver[] = "jack";
 
 // 128 frames x 2 periods: about 6 ms of output latency at 44.1 kHz, against 23 ms for FluidSynth's default.
 constexpr int kPeriodSize = 128;
@@ -57,85 +58,83 @@ int render(void* data, int length, int effectCount, float* effects[], int output
                                              outputs);
 }
 
-// JACK: the program's own client (see JackAudio), and the synthesizer to be made at the server's rate.
-std::optional<SynthAudio> startJack(const FluidSynthApi& fluid, fluid_settings_t* settings,
-                                    SynthRenderer& renderer) {
+// The synthesizer, made at the rate the settings hold, and its SoundFont loading on the output's worker.
+std::unique_ptr<SynthOutput> startLoading(const FluidSynthApi& fluid, FluidSettingsPtr settings,
+                                          const std::string& soundFontPath) {
+    if (!settings) {
+        return nullptr;
+    }
+    FluidSynthPtr synth{fluid.new_fluid_synth(settings.get())};
+    if (!synth) {
+        return nullptr;
+    }
+    return std::make_unique<SynthOutput>(std::move(settings), std::move(synth), soundFontPath);
+}
+
+MidiOpenResult started(std::unique_ptr<SynthOutput> output, bool audio) {
+    if (!audio) {
+        return {MIDIERR_NODEVICE, nullptr};
+    }
+    return {MMSYSERR_NOERROR, std::move(output)};
+}
+
+// JACK: the program's own client (see JackAudio), and the synthesizer made at the server's rate.
+MidiOpenResult openOnJack(const FluidSynthApi& fluid, const MidiSettings& settings,
+                          const std::string& soundFontPath) {
     std::unique_ptr<JackAudio> jack = JackAudio::open();
     if (!jack) {
-        return std::nullopt;
+        return {MIDIERR_NODEVICE, nullptr};
     }
-    fluid.fluid_settings_setnum(settings, "synth.sample-rate", jack->sampleRate());
-    if (!jack->start(&render, &renderer)) {
-        return std::nullopt;
+    FluidSettingsPtr fluidSettings = makeSettings(fluid, settings);
+    if (fluidSettings) {
+        fluid.fluid_settings_setnum(fluidSettings.get(), "synth.sample-rate", jack->sampleRate());
     }
-    return SynthAudio{nullptr, std::move(jack)};
-}
-
-// Starts the named driver on the renderer, and leaves audio.driver naming it for the worker where it starts
-// later. A driver without callbacks (the file driver) is only tried on a bare synthesizer for a moment.
-std::optional<SynthAudio> startDriver(const FluidSynthApi& fluid, fluid_settings_t* settings,
-                                      SynthRenderer& renderer, const std::string& name) {
-    if (name == "jack") {
-        return startJack(fluid, settings, renderer);
+    std::unique_ptr<SynthOutput> output = startLoading(fluid, std::move(fluidSettings), soundFontPath);
+    if (!output) {
+        return {MMSYSERR_ERROR, nullptr};
     }
-    if (fluid.fluid_settings_setstr(settings, "audio.driver", name.c_str()) != FLUID_OK) {
-        return std::nullopt;
-    }
-    FluidDriverPtr driver{fluid.new_fluid_audio_driver2(settings, &render, &renderer)};
-    if (driver) {
-        return SynthAudio{std::move(driver), nullptr};
-    }
-    const FluidSynthPtr bare{fluid.new_fluid_synth(settings)};
-    const FluidDriverPtr probe{bare ? fluid.new_fluid_audio_driver(settings, bare.get()) : nullptr};
-    return probe ? std::optional(SynthAudio{}) : std::nullopt;
-}
-
-std::optional<SynthAudio> startAudio(const FluidSynthApi& fluid, fluid_settings_t* settings,
-                                     SynthRenderer& renderer, const QString& audioDriver) {
-    if (!audioDriver.isEmpty()) {
-        return startDriver(fluid, settings, renderer, audioDriver.toStdString());
-    }
-    for (const char* name : kDefaultAudioDrivers) {
-        if (std::optional<SynthAudio> audio = startDriver(fluid, settings, renderer, name)) {
-            return audio;
-        }
-    }
-    return std::nullopt;
+    const bool audio = output->startJack(std::move(jack));
+    return started(std::move(output), audio);
 }
 
 } // namespace
 
+// The drivers other than JACK play at the synthesizer's own rate, so the SoundFont loads while they start.
+// The default list's last choice, JACK, sets a rate of its own: the synthesizer is made anew for it.
 MidiOpenResult openSynthOutput(const MidiSettings& settings) {
     const QString soundFont = settings.soundFont.isEmpty() ? defaultSoundFont() : settings.soundFont;
     if (soundFont.isEmpty() || !isSoundFontFile(soundFont)) {
         return {MIDIERR_NOMAP, nullptr};
     }
     const FluidSynthApi& fluid = *fluidSynth(); // isSoundFontFile loaded it
-    FluidSettingsPtr fluidSettings = makeSettings(fluid, settings);
-    if (!fluidSettings) {
+    const std::string soundFontPath = QFile::encodeName(soundFont).toStdString();
+    const std::string driver = settings.audioDriver.toStdString();
+    if (driver == kJackDriver) {
+        return openOnJack(fluid, settings, soundFontPath);
+    }
+    std::unique_ptr<SynthOutput> output = startLoading(fluid, makeSettings(fluid, settings), soundFontPath);
+    if (!output) {
         return {MMSYSERR_ERROR, nullptr};
     }
-    // The audio comes first, since it may set the rate; it renders silence until the SoundFont is in.
-    auto renderer = std::make_unique<SynthRenderer>();
-    std::optional<SynthAudio> audio = startAudio(fluid, fluidSettings.get(), *renderer, settings.audioDriver);
-    if (!audio) {
-        return {MIDIERR_NODEVICE, nullptr};
+    if (!driver.empty()) {
+        const bool audio = output->startDriver(driver.c_str());
+        return started(std::move(output), audio);
     }
-    FluidSynthPtr synth{fluid.new_fluid_synth(fluidSettings.get())};
-    if (!synth) {
-        return {MMSYSERR_ERROR, nullptr};
+    for (const char* name : kDefaultAudioDrivers) {
+        if (output->startDriver(name)) {
+            return {MMSYSERR_NOERROR, std::move(output)};
+        }
     }
-    renderer->synth = synth.get();
-    return {MMSYSERR_NOERROR,
-            std::make_unique<SynthOutput>(std::move(fluidSettings), std::move(synth), std::move(renderer),
-                                          std::move(*audio), QFile::encodeName(soundFont).toStdString())};
+    output.reset();
+    return openOnJack(fluid, settings, soundFontPath);
 }
 
-SynthOutput::SynthOutput(FluidSettingsPtr settings, FluidSynthPtr synth,
-                         std::unique_ptr<SynthRenderer> renderer, SynthAudio audio, std::string soundFontPath)
-    : settings_(std::move(settings)), synth_(std::move(synth)), renderer_(std::move(renderer)),
-      audio_(std::move(audio)), soundFontPath_(std::move(soundFontPath)), jobs_{{Job::Load}},
-      worker_([this] { work(); }) {}
+SynthOutput::SynthOutput(FluidSettingsPtr settings, FluidSynthPtr synth, std::string soundFontPath)
+    : settings_(std::move(settings)), synth_(std::move(synth)),
+      soundFontPath_(std::move(soundFontPath)), jobs_{{Job::Load}} {
+    renderer_.synth = synth_.get();
+    worker_ = std::thread([this] { work(); });
+}
 
 SynthOutput::~SynthOutput() {
     {
@@ -144,6 +143,42 @@ SynthOutput::~SynthOutput() {
     }
     changed_.notify_all();
     worker_.join();
+}
+
+bool SynthOutput::startDriver(const char* name) {
+    const FluidSynthApi& fluid = *fluidSynth();
+    if (fluid.fluid_settings_setstr(settings_.get(), "audio.driver", name) != FLUID_OK) {
+        return false;
+    }
+    if (FluidDriverPtr driver{fluid.new_fluid_audio_driver2(settings_.get(), &render, &renderer_)}) {
+        std::lock_guard lock(mutex_);
+        audio_.driver = std::move(driver);
+        return true;
+    }
+    {
+        const FluidSynthPtr bare{fluid.new_fluid_synth(settings_.get())};
+        const FluidDriverPtr probe{bare ? fluid.new_fluid_audio_driver(settings_.get(), bare.get())
+                                        : nullptr};
+        if (!probe) {
+            return false;
+        }
+    }
+    std::unique_lock lock(mutex_);
+    driverAfterLoad_ = true;
+    if (!loaded_) {
+        return true; // the worker starts it
+    }
+    lock.unlock();
+    return startDriverWithoutCallback();
+}
+
+bool SynthOutput::startJack(std::unique_ptr<JackAudio> jack) {
+    if (!jack->start(&render, &renderer_)) {
+        return false;
+    }
+    std::lock_guard lock(mutex_);
+    audio_.jack = std::move(jack);
+    return true;
 }
 
 void SynthOutput::send(std::uint32_t msg) {
@@ -202,7 +237,7 @@ void SynthOutput::work() {
 
 // Audio that never rendered (the file driver renders without the callback) is not watched.
 void SynthOutput::watchAudio() {
-    const unsigned periods = renderer_->periods.load(std::memory_order_relaxed);
+    const unsigned periods = renderer_.periods.load(std::memory_order_relaxed);
     if (periods != 0 && periods == periodsSeen_ && !audioLost_) {
         audioLost_ = true;
         std::cerr << "Clavito: the synthesizer's audio output stopped\n";
@@ -212,22 +247,31 @@ void SynthOutput::watchAudio() {
 }
 
 bool SynthOutput::load() {
-    const FluidSynthApi& fluid = *fluidSynth();
     // reset_presets = 1 selects the new presets on every channel; nothing has been played before this.
-    if (fluid.fluid_synth_sfload(synth_.get(), soundFontPath_.c_str(), 1) == FLUID_FAILED) {
+    if (fluidSynth()->fluid_synth_sfload(synth_.get(), soundFontPath_.c_str(), 1) == FLUID_FAILED) {
         std::cerr << "Clavito: the SoundFont " << soundFontPath_
                   << " did not load; the synthesizer stays silent\n";
         return false;
     }
-    renderer_->loaded.store(true, std::memory_order_release);
-    if (!audio_.driver && !audio_.jack) {
-        audio_.driver.reset(fluid.new_fluid_audio_driver(settings_.get(), synth_.get()));
-        if (!audio_.driver) {
-            std::cerr
-                << "Clavito: the synthesizer's audio output stopped working; the synthesizer stays silent\n";
-            return false;
-        }
+    renderer_.loaded.store(true, std::memory_order_release);
+    std::unique_lock lock(mutex_);
+    loaded_ = true;
+    if (!driverAfterLoad_) {
+        return true;
     }
+    lock.unlock();
+    return startDriverWithoutCallback();
+}
+
+bool SynthOutput::startDriverWithoutCallback() {
+    FluidDriverPtr driver{fluidSynth()->new_fluid_audio_driver(settings_.get(), synth_.get())};
+    if (!driver) {
+        std::cerr
+            << "Clavito: the synthesizer's audio output stopped working; the synthesizer stays silent\n";
+        return false;
+    }
+    std::lock_guard lock(mutex_);
+    audio_.driver = std::move(driver);
     return true;
 }
 

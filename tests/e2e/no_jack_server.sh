@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# With no JACK server the port cannot open: one "Error" box says so, then the main window shows. Each of
+# With no JACK server the port cannot open: one "Error" box says so, and the main window shows. Each of
 # SIGTERM, SIGINT and SIGHUP closes the window the normal way (a box that is up closes first), and the
 # settings are written.
 source "$(dirname "$0")/lib.sh"

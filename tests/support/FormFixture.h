@@ -44,13 +44,19 @@ protected:
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
 
-    // Creates and shows the window on the settings file (IniPath() unless given); the show sequence runs.
-    // With openCode != 0 the port fails to open.
+    // Creates and shows the window on the settings file (IniPath() unless given); the show sequence runs and
+    // the port's open is told. With openCode != 0 the port fails to open.
     void Start(std::uint32_t openCode = platform::MMSYSERR_NOERROR, QString settingsPath = {}) {
         form = std::make_unique<TMainForm>(
             TMainForm::Setup{.midiOpener = recordingMidiOpener(log, openCode),
                              .settingsPath = settingsPath.isEmpty() ? IniPath() : settingsPath});
+        const std::size_t sent = log->size(), shown = boxes.size();
         form->show();
+        // The window does not wait for the port: the start's reset reaches it, or a box says why it did not
+        // open, a moment later.
+        ASSERT_TRUE(QTest::qWaitFor([&] {
+            return openCode == platform::MMSYSERR_NOERROR ? log->size() > sent : boxes.size() > shown;
+        }));
     }
     // Shows the window and gives it the keyboard, as a user's click on it would; the log starts empty.
     void StartActive() {

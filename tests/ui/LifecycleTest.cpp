@@ -6,6 +6,7 @@
 #include <QMenu>
 #include <QScreen>
 #include <QTimer>
+#include <future>
 #include <stdexcept>
 
 #include "support/FormFixture.h"
@@ -46,6 +47,54 @@ TEST_F(Lifecycle, AFailedOpenShowsOneBox) {
         form->close();
         EXPECT_TRUE(log->empty());
     }
+}
+
+// The window shows without waiting for the port. What is played before the port opens reaches it, when it
+// opens, exactly as if it had opened at once, and so does a close before then; an open that fails drops it
+// and says why in one box.
+TEST_F(Lifecycle, WhatIsPlayedBeforeThePortOpensWaitsForIt) {
+    const auto play = [this](bool close) {
+        Activate(form.get());
+        Key(QEvent::KeyPress, KEY_Z);
+        Key(QEvent::KeyRelease, KEY_Z);
+        Key(QEvent::KeyPress, KEY_X);
+        if (close)
+            form->close();
+    };
+    const auto openedAtOnce = [&](bool close) {
+        form.reset();
+        WriteIni("");
+        log->clear();
+        Start();
+        play(close);
+        return *log;
+    };
+    const auto openedLater = [&](bool close, std::uint32_t code) {
+        form.reset();
+        WriteIni("");
+        log->clear();
+        boxes.clear();
+        std::promise<void> gate;
+        const platform::MidiOpener opener = [opened = gate.get_future().share(),
+                                             open = recordingMidiOpener(log, code)](const QString& path) {
+            opened.wait();
+            return open(path);
+        };
+        form = std::make_unique<TMainForm>(TMainForm::Setup{.midiOpener = opener, .settingsPath = IniPath()});
+        form->show();
+        play(false);
+        EXPECT_TRUE(log->empty() && boxes.empty());
+        gate.set_value();
+        if (close)
+            form->close();
+        else
+            EXPECT_TRUE(QTest::qWaitFor([this] { return !log->empty() || !boxes.empty(); }));
+        return *log;
+    };
+    for (const bool close : {false, true})
+        EXPECT_EQ(openedLater(close, platform::MMSYSERR_NOERROR), openedAtOnce(close)) << close;
+    EXPECT_TRUE(openedLater(false, platform::MIDIERR_NODEVICE).empty());
+    EXPECT_EQ(boxes, (std::vector<ShownBox>{{"Error", "No Midi Device"}}));
 }
 
 // An error that escapes a handler is shown in the application's error box, and the program plays on.

@@ -250,13 +250,18 @@ TEST_F(JackOutputTest, ACloseAndAnOpenGiveUpOnAStoppedServer) {
 TEST_F(JackOutputTest, TheChooserChecksTheOutputThatAutoChose) {
     TMainForm form({.midiOpener = openMidiMapper, .settingsPath = SynthSettings("auto")});
     form.show();
-    form.Menus().output->popup(QPoint(0, 0));
-    form.Menus().output->hide();
-    QStringList checked;
-    for (const QAction* action : form.Menus().output->actions())
-        if (action->isChecked())
-            checked.append(action->text());
-    EXPECT_EQ(checked, QStringList{QString::fromUtf8("内蔵ｼﾝｾｻｲｻﾞｰ(&B)")});
+    // The window is up before the output is open; the chooser checks it from then on.
+    const auto checked = [&form] {
+        form.Menus().output->popup(QPoint(0, 0));
+        form.Menus().output->hide();
+        QStringList texts;
+        for (const QAction* action : form.Menus().output->actions())
+            if (action->isChecked())
+                texts.append(action->text());
+        return texts;
+    };
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !checked().isEmpty(); }, 20000));
+    EXPECT_EQ(checked(), QStringList{QString::fromUtf8("内蔵ｼﾝｾｻｲｻﾞｰ(&B)")});
 }
 
 } // namespace
