@@ -34,20 +34,6 @@ TEST_F(Lifecycle, ShowDrawsTheStoredSettingsAndHideSilencesAndSaves) {
     EXPECT_EQ(helpCommands, std::vector<std::uint32_t>{platform::HELP_QUIT});
 }
 
-// A port that cannot be opened is reported once, and the hide sequence sends it nothing.
-TEST_F(Lifecycle, AFailedOpenShowsOneBox) {
-    const std::pair<std::uint32_t, const char*> cases[] = {
-        {4, "Device Already Allocated"}, {66, "NoMap"}, {68, "No Midi Device"}, {1, "Midi Open Error"}};
-    for (const auto& [code, text] : cases) {
-        boxes.clear();
-        WriteIni("");
-        Start(code);
-        EXPECT_EQ(boxes, (std::vector<ShownBox>{{"Error", text}})) << code;
-        form->close();
-        EXPECT_TRUE(log->empty());
-    }
-}
-
 // An error that escapes a handler is shown in the application's error box, and the program plays on.
 TEST_F(Lifecycle, AnEscapedErrorIsShownAndPlayGoesOn) {
     Start();
@@ -82,6 +68,20 @@ TEST_F(Lifecycle, PositionIsClampedToTheScreen) {
         form->close();
         EXPECT_TRUE(ReadIni().startsWith(ini(placed))) << ReadIni().data();
     }
+}
+
+// The window keeps its size, 761 wide, whatever is asked of it: a larger or a smaller one, or to be
+// maximised.
+TEST_F(Lifecycle, TheWindowKeepsItsSize) {
+    Start();
+    const QSize size = form->size();
+    EXPECT_EQ(size.width(), 761);
+    for (const QSize asked : {QSize(900, 500), QSize(300, 200)}) {
+        form->resize(asked);
+        EXPECT_EQ(form->size(), size);
+    }
+    form->showMaximized();
+    EXPECT_EQ(form->size(), size);
 }
 
 TEST_F(Lifecycle, AFailedWriteIsReportedOnceAfterThePortIsClosed) {
