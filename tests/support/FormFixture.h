@@ -1,6 +1,6 @@
 #pragma once
 // A fixture that owns a temporary settings folder and a main window on a recording MIDI output, with every
-// modal box and the help viewer switched off.
+// modal box switched off.
 
 #include <QTemporaryDir>
 #include <QTest>
@@ -22,12 +22,10 @@ protected:
         ASSERT_TRUE(dir.isValid());
         platform::SetMessageBoxHook(
             [this](const QString& caption, const QString& text) { boxes.emplace_back(caption, text); });
-        platform::SetHelpHook([this](std::uint32_t command) { helpCommands.push_back(command); });
     }
     void TearDown() override {
         form.reset();
         platform::SetMessageBoxHook({});
-        platform::SetHelpHook({});
     }
 
     const Performance& State() const { return form->Engine().State(); }
@@ -77,5 +75,4 @@ protected:
     std::shared_ptr<MidiLog> log = std::make_shared<MidiLog>();
     std::unique_ptr<TMainForm> form;
     std::vector<ShownBox> boxes;
-    std::vector<std::uint32_t> helpCommands;
 };

@@ -13,8 +13,8 @@
 namespace {
 using Lifecycle = FormFixture;
 
-// Show: every display shows the stored settings. Hide: the guide closed, the port reset and closed, the
-// settings written into the file as it is by then.
+// Show: every display shows the stored settings. Hide: the guide F1 opened closed, the port reset and closed,
+// the settings written into the file as it is by then.
 TEST_F(Lifecycle, ShowDrawsTheStoredSettingsAndHideSilencesAndSaves) {
     WriteIni("[Sound]\nIndex1=3\nKey=12\nVolume=32\nModulation=31\nPosShift=2\n[Options]\nMenu-Japanese=0\n");
     Start();
@@ -26,12 +26,15 @@ TEST_F(Lifecycle, ShowDrawsTheStoredSettingsAndHideSilencesAndSaves) {
                            W().Bar(Control::Modulation)->Position(), W().Bar(Control::PosShift)->Position(),
                            W().PitchBendPanel->y()}),
               (std::vector{58, 32, 31, 2, 100}));
+    Activate(form.get());
+    QTest::keyClick(form->windowHandle(), Qt::Key_F1);
+    EXPECT_TRUE(platform::HelpViewerOpen());
     log->clear();
     WriteIni("; written meanwhile\n");
     form->close();
     EXPECT_EQ(*log, (MidiLog{kResetMark, kClosedMark}));
     EXPECT_TRUE(ReadIni().startsWith("; written meanwhile\n[Sound]\nKey=12\n")) << ReadIni().data();
-    EXPECT_EQ(helpCommands, std::vector<std::uint32_t>{platform::HELP_QUIT});
+    EXPECT_FALSE(platform::HelpViewerOpen());
 }
 
 // An error that escapes a handler is shown in the application's error box, and the program plays on.
