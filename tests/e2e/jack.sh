@@ -31,11 +31,7 @@ busy() { while :; do :; done; }
 spawn busy
 spawn busy
 # Z, C and B play 57, 60 and 64, and go up in the reverse order of going down.
-hold() {
-    xdotool keydown $1
-    sleep "$2"
-    xdotool keyup $(rev <<<"$1")
-}
+hold() { xdotool keydown $1 && sleep "$2" && xdotool keyup $(rev <<<"$1"); }
 played "90 39 7F
 90 3C 7F
 90 40 7F

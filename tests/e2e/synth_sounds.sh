@@ -23,10 +23,7 @@ render() {
     wait_for "[ \$(rendered_ms) -ge $until ]" || fail "rendering stalled"
 }
 # key <keydown|keyup> <key> <milliseconds>: the key, then that much rendered audio.
-key() {
-    xdotool "$1" "$2"
-    render "$3"
-}
+key() { xdotool "$1" "$2" && render "$3"; }
 render 1000
 key keydown z 500
 key keyup z 3000
