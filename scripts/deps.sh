@@ -5,10 +5,10 @@ set -euo pipefail
 
 build=(cmake g++ pkg-config make qt6-base-dev librtmidi-dev libfluidsynth-dev libjack-jackd2-dev libx11-dev libfontconfig-dev)
 run=(fluid-soundfont-gm fonts-liberation2 fonts-ipafont-gothic fonts-dejavu-core qt6-wayland)
-test=(libgtest-dev libbenchmark-dev xvfb xauth xdotool jackd2 jack-tools x11-utils openbox sox imagemagick
+test=(libgtest-dev libbenchmark-dev xvfb xauth xdotool jackd2 jack-tools x11-utils sox imagemagick
       clang libclang-rt-14-dev timgm6mb-soundfont procps x11-xserver-utils xclip desktop-file-utils appstream
       pipewire pipewire-pulse wireplumber pipewire-jack pulseaudio-utils dbus libxtst-dev
-      wmctrl python3 sway jq libwayland-dev libxkbcommon-dev)
+      python3 sway jq libwayland-dev libxkbcommon-dev)
 package=(dpkg-dev file)
 # The peers the benchmarks in bench/ measure against.
 bench=(jack-keyboard fluidsynth)

@@ -1,6 +1,8 @@
 // The one path from the instrument's state to the screen: every control, check mark and display is drawn
 // from what the instrument holds, for the parts it says have changed. The controls repaint only what
 // differs.
+#include <functional>
+
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
@@ -32,17 +34,26 @@ QAction* ItemAt(const QMenu* menu, const SoundChoice& sound) {
 
 // The sound's entry (and its item, but for percussion) carries the check mark, in the menus of the language
 // in force only.
-void MarkSound(const QMenu* menu, const SoundChoice& sound, bool shown) {
-    const QList<QAction*> entries = menu->actions();
-    for (int group = 0; group < entries.size(); ++group) {
-        const bool current = shown && group == sound.group;
-        entries[group]->setChecked(current);
-        if (!entries[group]->menu())
-            continue;
-        const QList<QAction*> items = entries[group]->menu()->actions();
-        for (int item = 0; item < items.size(); ++item)
-            items[item]->setChecked(current && !IsPercussion(sound) && item == sound.item);
+void MarkSound(const LanguageMenus& menus, const SoundChoice& sound, bool shown) {
+    for (const QMenu* menu : {menus.sound, menus.soundPopup}) {
+        const QList<QAction*> entries = menu->actions();
+        for (int group = 0; group < entries.size(); ++group) {
+            const bool current = shown && group == sound.group;
+            entries[group]->setChecked(current);
+            if (!entries[group]->menu())
+                continue;
+            const QList<QAction*> items = entries[group]->menu()->actions();
+            for (int item = 0; item < items.size(); ++item)
+                items[item]->setChecked(current && !IsPercussion(sound) && item == sound.item);
+        }
     }
+}
+
+// Both languages' menus carry the other marks, so that a language switch shows them as they stand. item is
+// the action's member of LanguageMenus, or a function that picks it.
+template <typename Item> void CheckInBothLanguages(const TMainForm& form, Item item, bool checked = true) {
+    for (bool japanese : {false, true})
+        std::invoke(item, form.Menus(japanese))->setChecked(checked);
 }
 
 bool IsBlackRowPanel(int number) {
@@ -102,11 +113,8 @@ void TMainForm::DrawControls() {
 // Japanese popup shortens one), else the Sound menu's.
 void TMainForm::DrawSound() {
     const Performance& state = engine_.State();
-    for (bool japanese : {false, true}) {
-        const bool shown = japanese == state.japanese;
-        MarkSound(Menus(japanese).sound, state.sound, shown);
-        MarkSound(Menus(japanese).soundPopup, state.sound, shown);
-    }
+    for (bool japanese : {false, true})
+        MarkSound(Menus(japanese), state.sound, japanese == state.japanese);
     const LanguageMenus& menus = Menus();
     QAction* caption = IsPercussion(state.sound)
                            ? menus.percussion
@@ -116,10 +124,8 @@ void TMainForm::DrawSound() {
 
 void TMainForm::DrawDoublings() {
     const Performance& state = engine_.State();
-    for (bool japanese : {false, true}) {
-        Menus(japanese).high->setChecked(state.high);
-        Menus(japanese).low->setChecked(state.low);
-    }
+    CheckInBothLanguages(*this, &LanguageMenus::high, state.high);
+    CheckInBothLanguages(*this, &LanguageMenus::low, state.low);
     w_.HighShape->setBrushColor(state.high ? kOctaveOn : kOctaveOff);
     w_.LowShape->setBrushColor(state.low ? kOctaveOn : kOctaveOff);
 }
@@ -128,8 +134,8 @@ void TMainForm::DrawDoublings() {
 // A null caption leaves the panel as it is.
 void TMainForm::DrawKeyboardType() {
     const KeyboardType type = engine_.State().keyboard;
-    for (bool japanese : {false, true})
-        Menus(japanese).keyboard[static_cast<std::size_t>(type)]->setChecked(true);
+    CheckInBothLanguages(
+        *this, [type](const LanguageMenus& menus) { return menus.keyboard[static_cast<std::size_t>(type)]; });
     const KeyboardTypeLayout& layout = KeyboardTypeLayoutFor(type);
     for (int number : {13, 37, 48})
         w_.Panel(number)->setVisible(layout.extraPanelsVisible);
@@ -147,8 +153,7 @@ void TMainForm::DrawKeyboardType() {
 void TMainForm::DrawLanguage() {
     const bool japanese = engine_.State().japanese;
     const LanguageMenus& menus = Menus();
-    for (bool twin : {false, true})
-        (japanese ? Menus(twin).japanese : Menus(twin).english)->setChecked(true);
+    CheckInBothLanguages(*this, japanese ? &LanguageMenus::japanese : &LanguageMenus::english);
     menuBar()->clear();
     for (QMenu* menu : {menus.sound, menus.options, menus.help})
         menuBar()->addMenu(menu);
@@ -166,10 +171,8 @@ void TMainForm::DrawBend() {
 // without the option looks as it always did.
 void TMainForm::DrawPlayOptions() {
     const Performance& state = engine_.State();
-    for (bool japanese : {false, true}) {
-        Menus(japanese).sustain->setChecked(state.sustain);
-        Menus(japanese).dynamics->setChecked(state.dynamics);
-    }
+    CheckInBothLanguages(*this, &LanguageMenus::sustain, state.sustain);
+    CheckInBothLanguages(*this, &LanguageMenus::dynamics, state.dynamics);
     w_.PedalShape->setVisible(state.sustain);
     w_.PedalCaption->setVisible(state.sustain);
 }

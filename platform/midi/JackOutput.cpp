@@ -62,19 +62,6 @@ bool JackOutput::connect(const std::string& destination) {
     return jack_connect(client_->get(), jack_port_name(port_), destination.c_str()) == 0;
 }
 
-void JackOutput::send(std::uint32_t msg) {
-    if (const auto message = decodeShortMessage(msg)) {
-        notes_.observe(*message);
-        write(*message);
-    }
-}
-
-void JackOutput::reset() {
-    for (const ShortMessage& message : notes_.takeResetMessages()) {
-        write(message);
-    }
-}
-
 void JackOutput::write(const ShortMessage& message) {
     Record record{static_cast<std::uint8_t>(message.length), message.bytes};
     if (jack_ringbuffer_write_space(queue_.get()) >= sizeof record) {

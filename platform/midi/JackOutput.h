@@ -20,7 +20,7 @@ namespace platform {
 // stderr and the port stays open unconnected. The output is reported lost when the server shuts down.
 MidiOpenResult openJackOutput(const std::string& connect);
 
-class JackOutput : public MidiOutput {
+class JackOutput : public TrackedPortOutput {
 public:
     JackOutput();
     // Waits until the server has taken every queued message (the last reset included), then closes the
@@ -32,10 +32,9 @@ public:
     // Connects the port to a destination "client:port"; false when that fails.
     bool connect(const std::string& destination);
 
+protected:
     // Queued for the next process cycle; dropped when the queue is full (the server takes nothing).
-    void send(std::uint32_t msg) override;
-    // Note Off for every note this port left sounding, then All Notes Off on all 16 channels.
-    void reset() override;
+    void write(const ShortMessage& message) override;
 
 private:
     struct QueueFree {
@@ -44,13 +43,11 @@ private:
 
     static int process(jack_nframes_t frames, void* self);
     void serverGone();
-    void write(const ShortMessage& message);
 
     // Declared so that the client closes, ending the process callbacks, before the queue is freed.
     std::unique_ptr<jack_ringbuffer_t, QueueFree> queue_;
     std::unique_ptr<JackClient> client_;
     jack_port_t* port_ = nullptr;
-    NoteTracker notes_;
     bool started_ = false;
     std::atomic<bool> closing_{false};
     // Set by the process callback once the queue is empty during the close, or when the server went away.

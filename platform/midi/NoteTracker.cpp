@@ -33,4 +33,17 @@ std::vector<ShortMessage> NoteTracker::takeResetMessages() {
     return messages;
 }
 
+void TrackedPortOutput::send(std::uint32_t msg) {
+    if (const auto message = decodeShortMessage(msg)) {
+        notes_.observe(*message);
+        write(*message);
+    }
+}
+
+void TrackedPortOutput::reset() {
+    for (const ShortMessage& message : notes_.takeResetMessages()) {
+        write(message);
+    }
+}
+
 } // namespace platform

@@ -1,10 +1,12 @@
 #pragma once
-// The notes a sequencer port left sounding, so that a reset can end exactly those.
+// The notes a sequencer port left sounding, so that a reset can end exactly those, and the output of such a
+// port (ALSA or JACK), which keeps them.
 
 #include <array>
 #include <bitset>
 #include <vector>
 
+#include "platform/midi/MidiOut.h"
 #include "platform/midi/ShortMessage.h"
 
 namespace platform {
@@ -16,7 +18,6 @@ public:
 
     // Note On with velocity > 0 marks its note; Note Off, or Note On with velocity 0, clears it.
     void observe(const ShortMessage& message);
-    bool isSounding(int channel, int note) const { return sounding_[channel][note]; }
 
     // The messages of a reset, in sending order: a Note Off (velocity 0) for every marked note, by channel
     // and then by note, followed by All Notes Off (controller 123, value 0) on channels 0..15. Clears the
@@ -25,6 +26,21 @@ public:
 
 private:
     std::array<std::bitset<kNotes>, kChannels> sounding_;
+};
+
+// An output to a sequencer port: every message it passes on, and the reset, go through one note table.
+class TrackedPortOutput : public MidiOutput {
+public:
+    void send(std::uint32_t msg) final;
+    // Note Off for every note this port left sounding, then All Notes Off on all 16 channels.
+    void reset() final;
+
+protected:
+    // Hands one decoded message to the port.
+    virtual void write(const ShortMessage& message) = 0;
+
+private:
+    NoteTracker notes_;
 };
 
 } // namespace platform

@@ -111,19 +111,6 @@ SequencerOutput::SequencerOutput(std::unique_ptr<RtMidiOut> port) : port_(std::m
 
 SequencerOutput::~SequencerOutput() = default;
 
-void SequencerOutput::send(std::uint32_t msg) {
-    if (const auto message = decodeShortMessage(msg)) {
-        notes_.observe(*message);
-        write(*message);
-    }
-}
-
-void SequencerOutput::reset() {
-    for (const ShortMessage& message : notes_.takeResetMessages()) {
-        write(message);
-    }
-}
-
 void SequencerOutput::write(const ShortMessage& message) {
     port_->sendMessage(message.bytes.data(), message.length);
 }

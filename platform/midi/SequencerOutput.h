@@ -30,20 +30,16 @@ AlsaPortName splitAlsaPortName(std::string_view portName);
 // given by the whole name, by its name part or by its numeric address.
 bool portNameMatches(std::string_view portName, std::string_view destination);
 
-class SequencerOutput : public MidiOutput {
+class SequencerOutput : public TrackedPortOutput {
 public:
     explicit SequencerOutput(std::unique_ptr<RtMidiOut> port);
     ~SequencerOutput() override;
 
-    void send(std::uint32_t msg) override;
-    // Note Off for every note this port left sounding, then All Notes Off on all 16 channels.
-    void reset() override;
+protected:
+    void write(const ShortMessage& message) override;
 
 private:
-    void write(const ShortMessage& message);
-
     std::unique_ptr<RtMidiOut> port_;
-    NoteTracker notes_;
 };
 
 } // namespace platform

@@ -1,16 +1,16 @@
 // Which settings file a run uses: --settings, a portable copy, an installed copy.
 #include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 #include "app/SettingsLocation.h"
+#include "support/Files.h"
 
 TEST(SettingsLocation, CommandLineThenPortableThenTheUsersConfigurationFolder) {
     QTemporaryDir root;
     for (const char* folder : {"usr/bin", "build", "opt/bin"})
         ASSERT_TRUE(QDir(root.path()).mkpath(folder));
-    QFile(root.filePath("opt/bin/clavito.INI")).open(QIODevice::WriteOnly); // placed there by hand
+    ASSERT_TRUE(WriteFile(root.filePath("opt/bin/clavito.INI"), {})); // placed there by hand
     const QString config = root.filePath("home/.config");
     const struct {
         const char *commandLine, *executable, *bin; // bin: where the installed program lives

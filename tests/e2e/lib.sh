@@ -78,44 +78,24 @@ read_error_box() {
 }
 # choose_output <entry>: Options > Output by keyboard (both languages' accelerators are O and U), the entry
 # counted from 1.
-choose_output() {
-    local downs
-    downs=$(for ((i = 1; i < $1; i++)); do echo Down; done)
-    xdotool windowfocus --sync "$WINDOW" key alt+o u $downs Return
-}
+choose_output() { xdotool windowfocus --sync "$WINDOW" key alt+o u $(seq 2 "$1" | sed 's/.*/Down/') Return; }
 # A fresh MIDI monitor on the JACK server, writing to midi.txt.
 start_monitor() {
     spawn jack_midi_dump >"$WORK/midi.txt" 2>&1
     MONITOR_PID=$!
     wait_for 'jack_lsp | grep -qx midi-monitor:input' || fail "jack_midi_dump did not start"
 }
-# The program on a JACK port wired to a fresh MIDI monitor, further settings lines on standard input.
-start_monitored() {
-    start_xvfb
-    start_jack
-    start_monitor
-    { printf '[MIDI]\nOutput=jack\nConnect=midi-monitor:input\n'; cat; } | install_clavito
-    start_clavito
-    wait_for_main_window
-}
-# opening_stream [volume step]: what a port gets when it opens, at the start and at each choice of output: All
-# Notes Off on every channel, the drum set and the piano, then volume (step 25 unless given) and modulation
-# on the controller channels.
+# The reset of a port that left no note sounding: All Notes Off on every channel.
+all_notes_off() { printf 'B%s 7B 00\n' 0 1 2 3 4 5 6 7 8 9 A B C D E F; }
+# opening_stream [volume step]: what a port gets when it opens, at the start and at each choice of output: the
+# reset, the drum set and the piano, then volume (step 25 unless given) and modulation on the controller
+# channels.
 opening_stream() {
     local channel
-    printf 'B%s 7B 00\n' 0 1 2 3 4 5 6 7 8 9 A B C D E F
+    all_notes_off
     printf '%s\n' "C9 00" "C0 00" "C1 00" "C2 00"
     for channel in 0 1 2 9; do printf 'B%s 07 %02X\n' $channel $((4 * ${1:-25})); done
     printf 'B%s 01 00\n' 0 1 2 9
-}
-# The program monitored, with the X server's repeat on (250 ms, then 30 a second), the keyboard on its window
-# and its start-up stream arrived.
-start_playing() {
-    start_monitored </dev/null
-    xset r on
-    xset r rate 250 30
-    xdotool windowfocus --sync "$WINDOW"
-    wait_for_messages 28 || fail "no start-up stream"
 }
 # The monitor's messages, one a line, as upper-case hex pairs.
 midi_messages() { sed -nE 's/^ *[0-9]+:((\s+[0-9a-f]{2})+).*/\1/p' "$WORK/midi.txt" | tr a-f A-F | sed -E 's/^\s+//; s/\s+/ /g'; }
@@ -134,3 +114,5 @@ $1"
 }
 # off <note>: the release of a note and both doublings.
 off() { printf '80 %02X 00\n81 %02X 00\n82 %02X 00\n' "$1" $(($1 + 12)) $(($1 - 12)); }
+# pedal <7F|00>: the sustain pedal down or up on the controller channels.
+pedal() { printf 'B%s 40 %s\n' 0 "$1" 1 "$1" 2 "$1" 9 "$1"; }

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # On a private headless PipeWire session: a first start with no settings file plays the built-in synthesizer
 # through PipeWire's PulseAudio server, silent until the first key and sounding after "z x c" (the default
-# sink's monitor recorded, measured with sox); with Output=jack under pw-jack, a Note On reaches a pw-jack
-# jack_midi_dump.
+# sink's monitor recorded, measured with sox). PipeWire's JACK library serves the same JACK port as jackd,
+# which the other scripts play through.
 source "$(dirname "$0")/lib.sh"
 session=${CLAVITO_PW_SESSION:-$(dirname "$0")/../../../shared/tools/pw-session.sh}
 [ -x "$session" ] || fail "no PipeWire session script at $session (set CLAVITO_PW_SESSION)"
@@ -35,14 +35,4 @@ echo "peak before the keys $quiet, after them $loud"
 awk -v q="$quiet" -v l="$loud" 'BEGIN { exit !(q < 0.01 && l > 0.05) }' || fail "not silent, then sounding"
 stop_clavito
 grep -qx 'Volume=25' "$WORK/clavito.INI" || fail "no settings written"
-
-spawn pw-jack jack_midi_dump >"$WORK/midi.txt" 2>&1
-wait_for 'pw-link -i | grep -qx midi-monitor:input' || fail "no monitor in PipeWire's graph"
-printf '[MIDI]\nOutput=jack\nConnect=midi-monitor:input\n' >"$WORK/clavito.INI"
-start_clavito pw-jack ./clavito
-wait_for_main_window
-wait_for 'pw-link -o | grep -qx Clavito:out' || fail "no Clavito:out in PipeWire's graph"
-xdotool windowfocus --sync "$WINDOW" key z
-wait_for 'midi_messages | grep -q "^90 .. 7F$"' || fail "no Note On: $(cat "$WORK/midi.txt")"
-stop_clavito
 echo PASS

@@ -22,20 +22,16 @@ render() {
     local until=$(($(rendered_ms) + $1))
     wait_for "[ \$(rendered_ms) -ge $until ]" || fail "rendering stalled"
 }
+# key <keydown|keyup> <key> <milliseconds>: the key, then that much rendered audio.
+key() { xdotool "$1" "$2" && render "$3"; }
 render 1000
-xdotool keydown z
-render 500
-xdotool keyup z
-render 3000
+key keydown z 500
+key keyup z 3000
 # The same note with the pedal down through its release.
-xdotool keydown space
-render 500
-xdotool keydown z
-render 500
-xdotool keyup z
-render 3000
-xdotool keyup space
-render 3000
+key keydown space 500
+key keydown z 500
+key keyup z 3000
+key keyup space 3000
 stop_clavito
 # peak <start> <length>: the largest magnitude of a sample in that stretch of the recording (sox trim).
 peak() {

@@ -25,10 +25,6 @@ Msgs CC(int controller, int value) {
         msgs.push_back(midi::ControlChange(channel, controller, value));
     return msgs;
 }
-// Volume, then modulation: controller values, not steps.
-Msgs Controllers(int cc7, int cc1) {
-    return CC(7, cc7) + CC(1, cc1);
-}
 // A note's Note Off and those of both doublings.
 Msgs Offs(int note) {
     return {NoteOff(0, note), NoteOff(1, note + 12), NoteOff(2, note - 12)};
@@ -65,7 +61,7 @@ TEST_F(InstrumentTest, StartSendsTheStoredSoundAndControllersAndTakesTheSettings
         const Settings& s = c.settings;
         SCOPED_TRACE(testing::Message() << "sound " << s.index1 << "/" << s.index2);
         instrument.Start(s);
-        EXPECT_EQ(Take(), (Msgs{kResetMark, ProgramChange(9, 0)} + c.programs + Controllers(c.cc7, c.cc1)));
+        EXPECT_EQ(Take(), (Msgs{kResetMark, ProgramChange(9, 0)} + c.programs + CC(7, c.cc7) + CC(1, c.cc1)));
         const Performance& state = instrument.State();
         EXPECT_EQ(state.saved, state.controls);
         EXPECT_EQ(std::tuple(state.channelBase, state.keyboard), std::tuple(c.channelBase, c.keyboard));
@@ -95,7 +91,7 @@ TEST_F(InstrumentTest, ThePlayIsStoredAndResentOnAnotherPort) {
     EXPECT_EQ(Take(), (Msgs{kResetMark, kClosedMark}));
     Open();
     instrument.Resend();
-    EXPECT_EQ(Take(), (Msgs{kResetMark, ProgramChange(9, 0)} + Programs(26) + Controllers(44, 12)));
+    EXPECT_EQ(Take(), (Msgs{kResetMark, ProgramChange(9, 0)} + Programs(26) + CC(7, 44) + CC(1, 12)));
 }
 
 // With both doublings on, a note sounds an octave up while that is note 127 at most and an octave down while
@@ -156,7 +152,7 @@ TEST_F(InstrumentTest, StepsStayInTheirRangesAndBarsSwitchBetweenNeutralAndSaved
         EXPECT_EQ(instrument.State().controls, controls);
         EXPECT_EQ(instrument.State().saved, saved);
         const Msgs controllers =
-            Controllers(midi::ControllerValue(controls[1]), midi::ControllerValue(controls[2]));
+            CC(7, midi::ControllerValue(controls[1])) + CC(1, midi::ControllerValue(controls[2]));
         EXPECT_EQ(Take(), Msgs{kResetMark} + (c.control == PosShift ? Msgs{} : controllers));
     }
 }
@@ -217,14 +213,16 @@ TEST_F(InstrumentTest, SpaceIsASustainPedalWhereTheOptionIsOn) {
     }
 }
 
-// With dynamics a typing key strikes at 100, with Shift at 127, with Ctrl at 64; a mouse press at 40 on the
-// panel's top edge to 127 on its bottom edge. The doublings strike alike; Note Offs stay at 0.
+// With dynamics a typing key strikes at 100, with Shift at 127 (Shift wins over Ctrl), with Ctrl at 64; a
+// mouse press at 40 on the panel's top edge to 127 on its bottom edge. The doublings strike alike; Note Offs
+// stay at 0.
 TEST_F(InstrumentTest, DynamicsStrikeByModifierOrByTheHeightOfThePress) {
     // y < 0: a typing key; else a press at y of a panel 38 high
     // clang-format off
     const struct { bool dynamics; KeyModifiers modifiers; int y, velocity; } cases[] = {
         {false, {true, true}, -1, 127}, {false, {}, 0, 127}, {true, {}, -1, 100}, {true, {true, false}, -1, 127},
-        {true, {false, true}, -1, 64}, {true, {}, 0, 40}, {true, {}, 37, 127}, {true, {}, 18, 82}};
+        {true, {false, true}, -1, 64}, {true, {true, true}, -1, 127}, {true, {}, 0, 40}, {true, {}, 37, 127},
+        {true, {}, 18, 82}};
     // clang-format on
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << "dynamics " << c.dynamics << " y " << c.y);

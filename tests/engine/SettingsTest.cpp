@@ -1,16 +1,10 @@
 // The settings file: the read at start with its checks and corrections, and the write of every key. The
 // expected bytes are what users' files look like.
-#include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
-#include <ostream>
 
 #include "engine/Settings.h"
-
-static void PrintTo(const Settings& settings, std::ostream* os) {
-    for (const SettingValue& v : StoredValues(settings))
-        *os << v.key.constData() << "=" << v.value.constData() << " ";
-}
+#include "support/Files.h"
 
 namespace {
 // The defaults, spelled out once.
@@ -22,14 +16,6 @@ const Settings kDesktop{.keyboard = 2, .japanese = false};
 class SettingsFile : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_TRUE(dir.isValid()); }
-    void Write(const QByteArray& bytes, const QString& file) {
-        QFile f(file);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size());
-    }
-    static QByteArray Read(const QString& file) {
-        QFile f(file);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("(unreadable)");
-    }
     // The corrections as "Section.Key=value", in their order.
     static std::string Listed(const std::vector<SettingValue>& values) {
         std::string listed;
@@ -72,14 +58,14 @@ TEST_F(SettingsFile, ReadKeepsGoodValuesAndCorrectsBadOnes) {
     // clang-format on
     for (const auto& c : cases) {
         SCOPED_TRACE(c.ini);
-        Write(c.ini, path);
+        ASSERT_TRUE(WriteFile(path, c.ini));
         const LoadedSettings loaded = ReadSettings(path, c.absent);
         EXPECT_EQ(loaded.values, c.values);
         EXPECT_EQ(Listed(loaded.corrections), c.corrections);
         if (!loaded.corrections.empty()) {
             EXPECT_TRUE(WriteSettingValues(path, loaded.corrections));
         }
-        EXPECT_EQ(Read(path), c.writtenBack ? c.writtenBack : c.ini);
+        EXPECT_EQ(ReadFile(path), c.writtenBack ? c.writtenBack : c.ini);
     }
 }
 
@@ -104,10 +90,11 @@ TEST_F(SettingsFile, TheExitWritesEveryKeyAndKeepsEverythingElse) {
     // clang-format on
     const QString file = dir.filePath(QStringLiteral("new/folder/clavito.INI"));
     for (const auto& c : cases) {
-        if (c.ini)
-            Write(c.ini, file);
+        if (c.ini) {
+            ASSERT_TRUE(WriteFile(file, c.ini));
+        }
         EXPECT_TRUE(WriteSettingValues(file, StoredValues(c.values)));
-        EXPECT_EQ(Read(file), c.written);
+        EXPECT_EQ(ReadFile(file), c.written);
         const LoadedSettings loaded = ReadSettings(file);
         EXPECT_EQ(loaded.values, c.values);
         EXPECT_TRUE(loaded.corrections.empty());
@@ -117,10 +104,10 @@ TEST_F(SettingsFile, TheExitWritesEveryKeyAndKeepsEverythingElse) {
 // A value that would break the file is not written, nor is anything else (a file that cannot be written is
 // the profile writer's test, and the window's).
 TEST_F(SettingsFile, AValueThatWouldBreakTheFileWritesNothing) {
-    Write("; mine\n[Sound]\nKey=3\n", path);
+    ASSERT_TRUE(WriteFile(path, "; mine\n[Sound]\nKey=3\n"));
     const SettingValue values[] = {{"Sound", "Volume", "1"}, {"Sound", "Key", "1\n[Octave]"}};
     EXPECT_FALSE(WriteSettingValues(path, values));
-    EXPECT_EQ(Read(path), "; mine\n[Sound]\nKey=3\n");
+    EXPECT_EQ(ReadFile(path), "; mine\n[Sound]\nKey=3\n");
 }
 
 } // namespace

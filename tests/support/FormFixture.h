@@ -1,8 +1,7 @@
 #pragma once
 // A fixture that owns a temporary settings folder and a main window on a recording MIDI output, with every
-// modal box and the help viewer switched off.
+// modal box switched off.
 
-#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -11,6 +10,7 @@
 #include "engine/MidiMessages.h"
 #include "platform/dialogs/MessageBox.h"
 #include "platform/help/WinHelp.h"
+#include "support/Files.h"
 #include "support/RecordingOutput.h"
 #include "ui/ClavitoMain.h"
 
@@ -22,12 +22,10 @@ protected:
         ASSERT_TRUE(dir.isValid());
         platform::SetMessageBoxHook(
             [this](const QString& caption, const QString& text) { boxes.emplace_back(caption, text); });
-        platform::SetHelpHook([this](std::uint32_t command) { helpCommands.push_back(command); });
     }
     void TearDown() override {
         form.reset();
         platform::SetMessageBoxHook({});
-        platform::SetHelpHook({});
     }
 
     const Performance& State() const { return form->Engine().State(); }
@@ -35,14 +33,8 @@ protected:
     const FormWidgets& W() const { return form->Widgets(); }
 
     QString IniPath() const { return dir.filePath(QStringLiteral("clavito.INI")); }
-    void WriteIni(const QByteArray& content) {
-        QFile file(IniPath());
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(content) == content.size());
-    }
-    QByteArray ReadIni() const {
-        QFile file(IniPath());
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
+    void WriteIni(const QByteArray& content) { ASSERT_TRUE(WriteFile(IniPath(), content)); }
+    QByteArray ReadIni() const { return ReadFile(IniPath()); }
 
     // Creates and shows the window on the settings file (IniPath() unless given); the show sequence runs and
     // the port's open is told. With openCode != 0 the port fails to open.
@@ -71,9 +63,9 @@ protected:
     }
 
     // A typing key as the window system delivers it: to the window, known by its XKB keycode (evdev + 8).
-    void Key(QEvent::Type type, int evdev, bool autoRepeat = false) {
-        QKeyEvent event(type, Qt::Key_unknown, Qt::NoModifier, static_cast<quint32>(evdev + 8), 0, 0,
-                        QString(), autoRepeat);
+    void Key(QEvent::Type type, int evdev, bool autoRepeat = false, Qt::KeyboardModifiers modifiers = {}) {
+        QKeyEvent event(type, Qt::Key_unknown, modifiers, static_cast<quint32>(evdev + 8), 0, 0, QString(),
+                        autoRepeat);
         QApplication::sendEvent(form->windowHandle(), &event);
     }
 
@@ -89,5 +81,4 @@ protected:
     std::shared_ptr<MidiLog> log = std::make_shared<MidiLog>();
     std::unique_ptr<TMainForm> form;
     std::vector<ShownBox> boxes;
-    std::vector<std::uint32_t> helpCommands;
 };

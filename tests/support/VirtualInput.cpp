@@ -13,14 +13,15 @@
 // gains one then, and each client binds its own only after that news reaches it: a key sent at once went to
 // no client. So start the tool before the program and keep it for the whole test.
 #include <cerrno>
+#include <chrono>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
-#include <ctime>
 #include <iostream>
 #include <memory>
 #include <sstream>
 #include <string>
+#include <type_traits>
 
 #include <sys/mman.h>
 #include <unistd.h>
@@ -33,31 +34,26 @@
 
 namespace {
 
+// What the compositor offers: its seat, and the makers of virtual keyboards and pointers.
 struct Globals {
     wl_seat* seat = nullptr;
     zwp_virtual_keyboard_manager_v1* keyboards = nullptr;
     zwlr_virtual_pointer_manager_v1* pointers = nullptr;
 };
 
-template <typename T>
-void Bind(wl_registry* registry, std::uint32_t name, const wl_interface& interface, T*& to) {
-    to = static_cast<T*>(wl_registry_bind(registry, name, &interface, 1));
-}
-
 void Global(void* data, wl_registry* registry, std::uint32_t name, const char* interface, std::uint32_t) {
-    auto* globals = static_cast<Globals*>(data);
-    const std::string offered = interface;
-    if (offered == wl_seat_interface.name && !globals->seat)
-        Bind(registry, name, wl_seat_interface, globals->seat);
-    else if (offered == zwp_virtual_keyboard_manager_v1_interface.name)
-        Bind(registry, name, zwp_virtual_keyboard_manager_v1_interface, globals->keyboards);
-    else if (offered == zwlr_virtual_pointer_manager_v1_interface.name)
-        Bind(registry, name, zwlr_virtual_pointer_manager_v1_interface, globals->pointers);
+    auto& globals = *static_cast<Globals*>(data);
+    const auto bind = [&](auto*& to, const wl_interface& offered) {
+        if (!to && std::strcmp(interface, offered.name) == 0)
+            to = static_cast<std::remove_reference_t<decltype(to)>>(
+                wl_registry_bind(registry, name, &offered, 1));
+    };
+    bind(globals.seat, wl_seat_interface);
+    bind(globals.keyboards, zwp_virtual_keyboard_manager_v1_interface);
+    bind(globals.pointers, zwlr_virtual_pointer_manager_v1_interface);
 }
 
-void GlobalRemove(void*, wl_registry*, std::uint32_t) {}
-
-const wl_registry_listener kRegistryListener = {Global, GlobalRemove};
+const wl_registry_listener kRegistryListener = {Global, [](void*, wl_registry*, std::uint32_t) {}};
 
 int Fail(const std::string& message) {
     std::cerr << "virtual_input: " << message << '\n';
@@ -86,9 +82,8 @@ int KeymapFile(const std::string& layout, std::uint32_t& size) {
 }
 
 std::uint32_t NowMs() {
-    timespec now{};
-    clock_gettime(CLOCK_MONOTONIC, &now);
-    return static_cast<std::uint32_t>(now.tv_sec * 1000 + now.tv_nsec / 1000000);
+    const auto now = std::chrono::steady_clock::now().time_since_epoch();
+    return static_cast<std::uint32_t>(std::chrono::duration_cast<std::chrono::milliseconds>(now).count());
 }
 
 struct Devices {

@@ -19,26 +19,6 @@ protected:
     }
 };
 
-// Where a label overlaps a key panel, a press on the shared pixels presses a key panel.
-TEST_F(Input, LabelsLieBeneathTheKeyPanels) {
-    int overlaps = 0;
-    for (auto* label : W().mainPanel->findChildren<platform::TLabel*>())
-        for (int number = 1; number <= 58; ++number) {
-            const QRect shared = label->geometry() & W().Panel(number)->geometry();
-            if (!W().Panel(number)->isVisible() || shared.isEmpty())
-                continue;
-            ++overlaps;
-            const QPoint at = W().mainPanel->mapTo(form.get(), shared.center());
-            QTest::mousePress(form->windowHandle(), Qt::LeftButton, Qt::NoModifier, at);
-            auto* pressed = qobject_cast<platform::TPanel*>(W().mainPanel->childAt(shared.center()));
-            ASSERT_TRUE(pressed) << label->objectName().toStdString() << " is on top";
-            EXPECT_EQ(pressed->BevelOuter(), platform::TBevelCut::bvLowered);
-            QTest::mouseRelease(form->windowHandle(), Qt::LeftButton, Qt::NoModifier, at);
-            EXPECT_EQ(pressed->BevelOuter(), platform::TBevelCut::bvRaised);
-        }
-    EXPECT_GT(overlaps, 0);
-}
-
 // The Apps key's release pops up the sound menu under the display, which takes the keyboard at once: a held
 // key ends, and while it is open the keys play nothing. A double click presses a panel again, and a click on
 // the display pops the menu up too.
@@ -142,50 +122,55 @@ TEST_F(Input, EachBarSwitchesItsOwnControlAndDrawsIt) {
 }
 
 // The circles, their captions, the menu items of both languages and their shortcuts F12 and F11 switch the
-// same doubling; the circles and both menus show it. F1 opens the guide.
-TEST_F(Input, EachDoublingSwitchesFromItsCircleCaptionMenuAndShortcut) {
+// same doubling, and the play options switch from the menus of either language: both menus and the circles
+// show them, and the pedal's mark and caption only while Space is a pedal, lit while it is down. Only the
+// pedal sends. With dynamics a typing key strikes by its modifiers, and a click by its height on the panel.
+TEST_F(Input, TheDoublingsAndPlayOptionsSwitchFromEveryControlAndShow) {
+    // The English menus' High, Low, Sustain and Dynamics checked, the Japanese menus' likewise; the High, Low
+    // and pedal marks lit; the pedal's caption shown.
     const auto shown = [this] {
-        const LanguageMenus &en = form->Menus(false), &ja = form->Menus(true);
-        return std::vector{
-            en.high->isChecked(), ja.high->isChecked(), W().HighShape->BrushColor() == QColor(0, 255, 0),
-            en.low->isChecked(),  ja.low->isChecked(),  W().LowShape->BrushColor() == QColor(0, 255, 0)};
+        std::vector<bool> marks;
+        for (bool japanese : {false, true})
+            for (QAction* LanguageMenus::*item : {&LanguageMenus::high, &LanguageMenus::low,
+                                                  &LanguageMenus::sustain, &LanguageMenus::dynamics})
+                marks.push_back((form->Menus(japanese).*item)->isChecked());
+        for (platform::TShape* shape : {W().HighShape, W().LowShape, W().PedalShape})
+            marks.push_back(shape->isVisible() && shape->BrushColor() == QColor(0, 255, 0));
+        marks.push_back(W().PedalCaption->isVisible());
+        return marks;
     };
     auto* highCaption = W().mainPanel->findChild<platform::TLabel*>(QStringLiteral("HighCaption"));
+    // clang-format off
     const std::pair<std::function<void()>, std::vector<bool>> steps[] = {
-        {[&] { Click(W().HighShape); }, {1, 1, 1, 0, 0, 0}},
-        {[&] { Click(W().LowShape, Qt::RightButton); }, {1, 1, 1, 1, 1, 1}},
-        {[&] { form->Menus(true).high->trigger(); }, {0, 0, 0, 1, 1, 1}},
-        {[&] { QTest::keyClick(form->windowHandle(), Qt::Key_F11); }, {0, 0, 0, 0, 0, 0}},
-        {[&] { QTest::keyClick(form->windowHandle(), Qt::Key_F12); }, {1, 1, 1, 0, 0, 0}},
-        {[&] { Click(highCaption); }, {0, 0, 0, 0, 0, 0}},
+        {[&] { Click(W().HighShape); },                                  {1, 0, 0, 0, 1, 0, 0, 0, 1, 0, 0, 0}},
+        {[&] { Click(W().LowShape, Qt::RightButton); },                  {1, 1, 0, 0, 1, 1, 0, 0, 1, 1, 0, 0}},
+        {[&] { form->Menus(true).high->trigger(); },                     {0, 1, 0, 0, 0, 1, 0, 0, 0, 1, 0, 0}},
+        {[&] { QTest::keyClick(form->windowHandle(), Qt::Key_F11); },    {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}},
+        {[&] { QTest::keyClick(form->windowHandle(), Qt::Key_F12); },    {1, 0, 0, 0, 1, 0, 0, 0, 1, 0, 0, 0}},
+        {[&] { Click(highCaption); },                                    {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}},
+        {[&] { form->Menus(true).sustain->trigger(); },                  {0, 0, 1, 0, 0, 0, 1, 0, 0, 0, 0, 1}},
+        {[&] { Key(QEvent::KeyPress, KEY_SPACE); },                      {0, 0, 1, 0, 0, 0, 1, 0, 0, 0, 1, 1}},
+        {[&] { form->Menus(false).dynamics->trigger(); },                {0, 0, 1, 1, 0, 0, 1, 1, 0, 0, 1, 1}},
+        {[&] { form->Menus(false).sustain->trigger(); },                 {0, 0, 0, 1, 0, 0, 0, 1, 0, 0, 0, 0}},
     };
+    // clang-format on
     for (const auto& [act, after] : steps) {
         act();
         EXPECT_EQ(shown(), after);
     }
-    EXPECT_TRUE(log->empty()) << "the doublings send nothing and reset nothing";
-    QTest::keyClick(form->windowHandle(), Qt::Key_F1);
-    EXPECT_EQ(helpCommands, std::vector<std::uint32_t>{platform::HELP_FINDER});
-}
-// The play options show in the menus of both languages; the pedal's mark and caption show only while Space
-// is a pedal, lit while it is down.
-TEST_F(Input, ThePlayOptionsShowInBothMenusAndThePedalLightsWhileDown) {
-    const auto shown = [this] {
-        const LanguageMenus &en = form->Menus(false), &ja = form->Menus(true);
-        return std::vector{en.sustain->isChecked(),
-                           ja.sustain->isChecked(),
-                           en.dynamics->isChecked(),
-                           ja.dynamics->isChecked(),
-                           W().PedalShape->isVisible(),
-                           W().PedalCaption->isVisible(),
-                           W().PedalShape->BrushColor() == QColor(0, 255, 0)};
-    };
-    EXPECT_EQ(shown(), (std::vector<bool>{0, 0, 0, 0, 0, 0, 0}));
-    form->Menus(true).sustain->trigger();
-    Key(QEvent::KeyPress, KEY_SPACE);
-    EXPECT_EQ(shown(), (std::vector<bool>{1, 1, 0, 0, 1, 1, 1}));
-    form->Menus(false).dynamics->trigger();
-    form->Menus(false).sustain->trigger();
-    EXPECT_EQ(shown(), (std::vector<bool>{0, 0, 1, 1, 0, 0, 0}));
+    EXPECT_EQ(log->size(), 8u) << "the pedal down and up on the four controller channels, and nothing else";
+    for (const Qt::KeyboardModifier modifier : {Qt::NoModifier, Qt::ShiftModifier, Qt::ControlModifier}) {
+        Key(QEvent::KeyPress, KEY_Z, false, modifier);
+        Key(QEvent::KeyRelease, KEY_Z);
+    }
+    const int top = -W().Panel(38)->rect().center().y(), bottom = top + W().Panel(38)->height() - 1;
+    for (int dy : {top, bottom})
+        QTest::mouseClick(form->windowHandle(), Qt::LeftButton, Qt::NoModifier,
+                          At(W().Panel(38), QPoint(0, dy)));
+    std::vector<std::uint32_t> velocities;
+    for (const std::uint32_t msg : *log)
+        if ((msg & 0xF0) == 0x90)
+            velocities.push_back(msg >> 16);
+    EXPECT_EQ(velocities, (std::vector<std::uint32_t>{100, 127, 64, 40, 127}));
 }
 } // namespace

