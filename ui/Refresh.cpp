@@ -2,6 +2,7 @@
 // from what the instrument holds, for the parts it says have changed. The controls repaint only what
 // differs.
 #include <functional>
+#include <utility>
 
 #include <QAction>
 #include <QMenu>
@@ -61,27 +62,24 @@ bool IsBlackRowPanel(int number) {
 }
 } // namespace
 
+// Each part in drawing order. A language switch redraws the sound too, since the display then shows the
+// new language's caption.
 void TMainForm::Refresh(Changes changes) {
-    if (changes & kLanguageChanged) {
-        DrawLanguage();
-        changes |= kSoundChanged;
+    using Draw = void (TMainForm::*)();
+    static constexpr std::pair<Changes, Draw> kParts[] = {
+        {kLanguageChanged, &TMainForm::DrawLanguage},
+        {kPanelsChanged, &TMainForm::DrawPanels},
+        {kControlsChanged, &TMainForm::DrawControls},
+        {kSoundChanged | kLanguageChanged, &TMainForm::DrawSound},
+        {kDoublingsChanged, &TMainForm::DrawDoublings},
+        {kKeyboardChanged, &TMainForm::DrawKeyboardType},
+        {kBendChanged, &TMainForm::DrawBend},
+        {kPlayOptionsChanged, &TMainForm::DrawPlayOptions},
+        {kPedalChanged, &TMainForm::DrawPedal}};
+    for (const auto& [parts, draw] : kParts) {
+        if (changes & parts)
+            (this->*draw)();
     }
-    if (changes & kPanelsChanged)
-        DrawPanels();
-    if (changes & kControlsChanged)
-        DrawControls();
-    if (changes & kSoundChanged)
-        DrawSound();
-    if (changes & kDoublingsChanged)
-        DrawDoublings();
-    if (changes & kKeyboardChanged)
-        DrawKeyboardType();
-    if (changes & kBendChanged)
-        DrawBend();
-    if (changes & kPlayOptionsChanged)
-        DrawPlayOptions();
-    if (changes & kPedalChanged)
-        DrawPedal();
 }
 
 void TMainForm::DrawPanels() {
