@@ -22,7 +22,7 @@ TMainForm::TMainForm(Setup setup) : setup_(std::move(setup)) {
     // A port whose server went away is told once, in the menu language; play goes on silently.
     engine_.Port().setOnLost([this] {
         const bool japanese = engine_.State().japanese;
-        platform::MessageBoxA(this, QString::fromUtf8(japanese ? kOutputLost.japanese : kOutputLost.english),
+        platform::MessageBoxA(this, QString::fromUtf8(MenuText(kOutputLost, japanese)),
                               QStringLiteral("Error"));
     });
     winSize_ = new TWinSize(this);

@@ -113,6 +113,8 @@ private:
     void CreatePedalMark();
     void CreateMenus();
     void CreateLanguageMenus(bool japanese);
+    QAction* FillSoundEntries(QMenu* menu, bool japanese, bool popup);
+    void FillSoundGroup(QMenu* groupMenu, int group, bool japanese, bool popup);
     void CreateTimers();
 
     // The show and hide sequences and the settings file (ShowHide.cpp).
@@ -148,6 +150,7 @@ private:
 
     // The sound and the output (Sound.cpp, OutputMenu.cpp).
     void SoundPanelMouseUp();
+    void ChooseSound(SoundChoice sound, bool popup);
     void FillOutputMenu(QMenu* menu, bool japanese);
     void ChooseOutput(const platform::MidiDestination& destination);
     static QString OpenErrorText(std::uint32_t code);

@@ -12,6 +12,10 @@ struct MenuCaption {
     const char* japanese;
 };
 
+constexpr const char* MenuText(const MenuCaption& caption, bool japanese) {
+    return japanese ? caption.japanese : caption.english;
+}
+
 inline constexpr MenuCaption kSoundMenu = {"&Sound", "楽器(&S)"};
 
 // The Sound menu's entries: 16 instrument groups, then the percussion entry.
@@ -176,8 +180,7 @@ constexpr const char* InstrumentCaption(int tag, bool japanese, bool popup) {
         return "";
     if (japanese && popup && tag == kShortenedPopupTag)
         return kShortenedPopupCaption;
-    const MenuCaption& caption = kInstruments[static_cast<std::size_t>(tag)];
-    return japanese ? caption.japanese : caption.english;
+    return MenuText(kInstruments[static_cast<std::size_t>(tag)], japanese);
 }
 
 inline constexpr MenuCaption kOptionsMenu = {"&Options", "ｵﾌﾟｼｮﾝ(&O)"};

@@ -14,7 +14,7 @@
 
 namespace {
 QString Caption(const MenuCaption& caption, bool japanese) {
-    return QString::fromUtf8(japanese ? caption.japanese : caption.english);
+    return QString::fromUtf8(MenuText(caption, japanese));
 }
 
 // A command item that acts when chosen.
@@ -51,25 +51,33 @@ QAction* AddRadio(QMenu* menu, QActionGroup* group, const MenuCaption& caption, 
 }
 } // namespace
 
-// The 17 entries of a Sound menu or sound popup: the groups with their instruments, then the percussion
-// entry. Returns the percussion entry.
-static QAction* FillSoundEntries(QMenu* menu, bool japanese, bool popup,
-                                 const std::function<void(SoundChoice, bool popup)>& choose) {
+// A group's instruments, made when the group first opens: the four Sound menus and popups would otherwise
+// make 512 items before the window could show. The refresh then marks the new items.
+void TMainForm::FillSoundGroup(QMenu* groupMenu, int group, bool japanese, bool popup) {
+    if (!groupMenu->isEmpty())
+        return;
+    for (int item = 0; item < kInstrumentsPerGroup; ++item) {
+        const SoundChoice sound{group, item};
+        QAction* action =
+            groupMenu->addAction(QString::fromUtf8(InstrumentCaption(ProgramOf(sound), japanese, popup)));
+        action->setCheckable(true);
+        connect(action, &QAction::triggered, this, [this, sound, popup] { ChooseSound(sound, popup); });
+    }
+    Refresh(kSoundChanged);
+}
+
+// The 17 entries of a Sound menu or sound popup: the groups, then the percussion entry. Returns the
+// percussion entry.
+QAction* TMainForm::FillSoundEntries(QMenu* menu, bool japanese, bool popup) {
     for (int group = 0; group < kPercussionPosition; ++group) {
         auto* groupMenu = new QMenu(Caption(kSoundEntries[group], japanese), menu);
         groupMenu->menuAction()->setCheckable(true);
         menu->addMenu(groupMenu);
-        for (int item = 0; item < kInstrumentsPerGroup; ++item) {
-            const SoundChoice sound{group, item};
-            QAction* action =
-                groupMenu->addAction(QString::fromUtf8(InstrumentCaption(ProgramOf(sound), japanese, popup)));
-            action->setCheckable(true);
-            QObject::connect(action, &QAction::triggered, menu,
-                             [choose, sound, popup] { choose(sound, popup); });
-        }
+        connect(groupMenu, &QMenu::aboutToShow, this,
+                [=, this] { FillSoundGroup(groupMenu, group, japanese, popup); });
     }
-    QAction* percussion = AddItem(menu, kSoundEntries[kPercussionPosition], japanese, [choose, popup] {
-        choose({kPercussionPosition, 0}, popup);
+    QAction* percussion = AddItem(menu, kSoundEntries[kPercussionPosition], japanese, [this, popup] {
+        ChooseSound({kPercussionPosition, 0}, popup);
     });
     percussion->setCheckable(true);
     return percussion;
@@ -77,12 +85,8 @@ static QAction* FillSoundEntries(QMenu* menu, bool japanese, bool popup,
 
 void TMainForm::CreateLanguageMenus(bool japanese) {
     LanguageMenus& menus = japanese ? japaneseMenus_ : englishMenus_;
-    const auto choose = [this](SoundChoice sound, bool popup) {
-        soundFromPopup_ = popup;
-        engine_.ChooseSound(sound);
-    };
     menus.sound = new QMenu(Caption(kSoundMenu, japanese), this);
-    menus.percussion = FillSoundEntries(menus.sound, japanese, false, choose);
+    menus.percussion = FillSoundEntries(menus.sound, japanese, false);
 
     menus.options = new QMenu(Caption(kOptionsMenu, japanese), this);
     QMenu* octave = menus.options->addMenu(Caption(kOctaveMenu, japanese));
@@ -123,7 +127,7 @@ void TMainForm::CreateLanguageMenus(bool japanese) {
     });
 
     menus.soundPopup = new QMenu(this);
-    menus.popupPercussion = FillSoundEntries(menus.soundPopup, japanese, true, choose);
+    menus.popupPercussion = FillSoundEntries(menus.soundPopup, japanese, true);
 }
 
 // Until the show sequence draws the stored state, the English language and the 106 keyboard are checked and

@@ -17,7 +17,7 @@ using platform::MidiOutputChoice;
 namespace {
 QString DestinationCaption(const MidiDestination& destination, bool japanese) {
     if (destination.output == MidiOutputChoice::Synth)
-        return QString::fromUtf8(japanese ? kSynthItem.japanese : kSynthItem.english);
+        return QString::fromUtf8(MenuText(kSynthItem, japanese));
     // A port's name is shown as it is, never as an accelerator.
     return platform::midiDestinationName(destination).replace(u'&', QStringLiteral("&&"));
 }

@@ -22,17 +22,6 @@ namespace {
 const QColor kOctaveOn(0, 255, 0);
 const QColor kOctaveOff(0, 128, 0);
 
-// The entry at position index of a menu: a group's submenu entry or the percussion entry.
-QAction* EntryAt(const QMenu* menu, int index) {
-    const QList<QAction*> entries = menu->actions();
-    return index >= 0 && index < entries.size() ? entries[index] : nullptr;
-}
-
-QAction* ItemAt(const QMenu* menu, const SoundChoice& sound) {
-    QAction* entry = EntryAt(menu, sound.group);
-    return entry && entry->menu() ? EntryAt(entry->menu(), sound.item) : nullptr;
-}
-
 // The sound's entry (and its item, but for percussion) carries the check mark, in the menus of the language
 // in force only.
 void MarkSound(const LanguageMenus& menus, const SoundChoice& sound, bool shown) {
@@ -113,11 +102,10 @@ void TMainForm::DrawSound() {
     const Performance& state = engine_.State();
     for (bool japanese : {false, true})
         MarkSound(Menus(japanese), state.sound, japanese == state.japanese);
-    const LanguageMenus& menus = Menus();
-    QAction* caption = IsPercussion(state.sound)
-                           ? menus.percussion
-                           : ItemAt(soundFromPopup_ ? menus.soundPopup : menus.sound, state.sound);
-    w_.SoundPanel->setCaption(::StripAccelerator(caption->text(), state.japanese));
+    const char* caption = IsPercussion(state.sound)
+                              ? MenuText(kSoundEntries[kPercussionPosition], state.japanese)
+                              : InstrumentCaption(ProgramOf(state.sound), state.japanese, soundFromPopup_);
+    w_.SoundPanel->setCaption(::StripAccelerator(QString::fromUtf8(caption), state.japanese));
 }
 
 void TMainForm::DrawDoublings() {

@@ -2,6 +2,7 @@
 // A fixture that owns a temporary settings folder and a main window on a recording MIDI output, with every
 // modal box switched off.
 
+#include <QMenu>
 #include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -15,6 +16,13 @@
 #include "ui/ClavitoMain.h"
 
 using ShownBox = std::pair<QString, QString>; // caption, text
+
+// A Sound menu's group as it opens, which makes its instruments.
+inline QMenu* OpenGroup(QMenu* menu, int group) {
+    QMenu* groupMenu = menu->actions()[group]->menu();
+    emit groupMenu->aboutToShow();
+    return groupMenu;
+}
 
 class FormFixture : public ::testing::Test {
 protected:

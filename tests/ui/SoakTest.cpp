@@ -131,7 +131,7 @@ protected:
             (Pick(2) ? form->Menus().high : form->Menus().low)->trigger();
         else if (heldKeys.empty()) // a held key would be released on another channel or panel
             std::array{form->Menus(true).popupPercussion,
-                       form->Menus(true).soundPopup->actions()[0]->menu()->actions()[0],
+                       OpenGroup(form->Menus(true).soundPopup, 0)->actions()[0],
                        form->Menus(true).keyboard[0], form->Menus(true).keyboard[1],
                        form->Menus(true).keyboard[2]}[Pick(5)]
                 ->trigger();

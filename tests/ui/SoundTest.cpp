@@ -11,13 +11,15 @@ using Sound = FormFixture;
 using MarkList = std::vector<std::pair<int, int>>;
 
 QAction* Item(QMenu* menu, int group, int item) {
-    return menu->actions()[group]->menu()->actions()[item];
+    return OpenGroup(menu, group)->actions()[item];
 }
-// Every checked entry and item of a menu, as (group, item) with item -1 for an entry.
+// Every checked entry and item of a menu, as (group, item) with item -1 for an entry; each group opened.
 MarkList Marks(QMenu* menu) {
     MarkList marks;
     for (int g = 0; g < menu->actions().size(); ++g) {
         QAction* entry = menu->actions()[g];
+        if (entry->menu())
+            OpenGroup(menu, g);
         if (entry->isChecked())
             marks.emplace_back(g, -1);
         for (int i = 0; entry->menu() && i < entry->menu()->actions().size(); ++i)
