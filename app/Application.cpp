@@ -2,6 +2,7 @@
 
 #include <exception>
 
+#include "platform/controls/DeferredIconStyle.h"
 #include "platform/dialogs/MessageBox.h"
 #include "platform/keys/VirtualKeys.h"
 
@@ -10,6 +11,7 @@ Application::Application(int& argc, char** argv) : QApplication(argc, argv) {
     // The menus stay in the window, whose fixed layout counts their bar; asking the desktop for a global
     // menu bar instead costs a D-Bus round trip before the window can appear.
     setAttribute(Qt::AA_DontUseNativeMenuBar);
+    setStyle(new platform::TDeferredIconStyle);
 }
 
 bool Application::notify(QObject* receiver, QEvent* event) {

@@ -3,6 +3,7 @@
 #include <string>
 #include <tuple>
 
+#include "platform/controls/DeferredIconStyle.h"
 #include "platform/controls/Panel.h"
 
 using namespace platform;
@@ -35,4 +36,15 @@ TEST(PanelLook, BevelsAndBorderFromTheEdgeInwards) {
     }
 }
 
+// The icons the style defers are still the base style's pictures when drawn; the others pass through.
+TEST(DeferredIconStyle, IconsAreTheBaseStylesPictures) {
+    TDeferredIconStyle style;
+    for (QStyle::StandardPixmap which :
+         {QStyle::SP_ToolBarHorizontalExtensionButton, QStyle::SP_ToolBarVerticalExtensionButton,
+          QStyle::SP_DialogOkButton}) {
+        const QImage picture = style.standardIcon(which).pixmap(16).toImage();
+        EXPECT_FALSE(picture.isNull());
+        EXPECT_EQ(picture, style.baseStyle()->standardIcon(which).pixmap(16).toImage()) << which;
+    }
+}
 } // namespace
