@@ -52,7 +52,7 @@ QAction* AddRadio(QMenu* menu, QActionGroup* group, const MenuCaption& caption, 
 } // namespace
 
 // A group's instruments, made when the group first opens: the four Sound menus and popups would otherwise
-// make 512 items before the window could show. The refresh then marks the new items.
+// hold 512 items from the start, most of them never seen. The refresh then marks the new items.
 void TMainForm::FillSoundGroup(QMenu* groupMenu, int group, bool japanese, bool popup) {
     if (!groupMenu->isEmpty())
         return;
