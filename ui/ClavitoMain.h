@@ -43,8 +43,6 @@ struct LanguageMenus {
     QAction* dynamics = nullptr;
     QAction* helpItem = nullptr;
     QAction* about = nullptr;
-    QAction* percussion = nullptr;      // the Sound menu's last entry
-    QAction* popupPercussion = nullptr; // the sound popup's last entry
 };
 
 // Everything the window shows, made once by Layout.cpp.
@@ -113,7 +111,7 @@ private:
     void CreatePedalMark();
     void CreateMenus();
     void CreateLanguageMenus(bool japanese);
-    QAction* FillSoundEntries(QMenu* menu, bool japanese, bool popup);
+    void FillSoundEntries(QMenu* menu, bool japanese, bool popup);
     void FillSoundGroup(QMenu* groupMenu, int group, bool japanese, bool popup);
     void CreateTimers();
 

@@ -66,9 +66,8 @@ void TMainForm::FillSoundGroup(QMenu* groupMenu, int group, bool japanese, bool 
     Refresh(kSoundChanged);
 }
 
-// The 17 entries of a Sound menu or sound popup: the groups, then the percussion entry. Returns the
-// percussion entry.
-QAction* TMainForm::FillSoundEntries(QMenu* menu, bool japanese, bool popup) {
+// The 17 entries of a Sound menu or sound popup: the groups, then the percussion entry.
+void TMainForm::FillSoundEntries(QMenu* menu, bool japanese, bool popup) {
     for (int group = 0; group < kPercussionPosition; ++group) {
         auto* groupMenu = new QMenu(Caption(kSoundEntries[group], japanese), menu);
         groupMenu->menuAction()->setCheckable(true);
@@ -80,13 +79,12 @@ QAction* TMainForm::FillSoundEntries(QMenu* menu, bool japanese, bool popup) {
         ChooseSound({kPercussionPosition, 0}, popup);
     });
     percussion->setCheckable(true);
-    return percussion;
 }
 
 void TMainForm::CreateLanguageMenus(bool japanese) {
     LanguageMenus& menus = japanese ? japaneseMenus_ : englishMenus_;
     menus.sound = new QMenu(Caption(kSoundMenu, japanese), this);
-    menus.percussion = FillSoundEntries(menus.sound, japanese, false);
+    FillSoundEntries(menus.sound, japanese, false);
 
     menus.options = new QMenu(Caption(kOptionsMenu, japanese), this);
     QMenu* octave = menus.options->addMenu(Caption(kOctaveMenu, japanese));
@@ -127,7 +125,7 @@ void TMainForm::CreateLanguageMenus(bool japanese) {
     });
 
     menus.soundPopup = new QMenu(this);
-    menus.popupPercussion = FillSoundEntries(menus.soundPopup, japanese, true);
+    FillSoundEntries(menus.soundPopup, japanese, true);
 }
 
 // Until the show sequence draws the stored state, the English language and the 106 keyboard are checked and

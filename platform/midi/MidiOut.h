@@ -85,8 +85,6 @@ public:
     // before that takes the result there and tells no one.
     void OpenInBackground(const MidiOpener& opener, const QString& settingsPath,
                           std::function<void(std::uint32_t)> told);
-    // Whether an open in the background is still to be told.
-    bool opening() const { return static_cast<bool>(told_); }
     void ShortMsg(std::uint32_t msg);
     void Reset();
     // Gives up on a close that has not finished within kServerDeadline (its output is then abandoned).

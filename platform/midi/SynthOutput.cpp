@@ -165,7 +165,7 @@ bool SynthOutput::startDriver(const char* name) {
     }
     std::unique_lock lock(mutex_);
     driverAfterLoad_ = true;
-    if (!loaded_) {
+    if (!renderer_.loaded.load(std::memory_order_relaxed)) {
         return true; // the worker starts it
     }
     lock.unlock();
@@ -253,9 +253,9 @@ bool SynthOutput::load() {
                   << " did not load; the synthesizer stays silent\n";
         return false;
     }
-    renderer_.loaded.store(true, std::memory_order_release);
+    // Set under the lock, so that a driver started meanwhile is started once, here or by startDriver.
     std::unique_lock lock(mutex_);
-    loaded_ = true;
+    renderer_.loaded.store(true, std::memory_order_release);
     if (!driverAfterLoad_) {
         return true;
     }

@@ -95,7 +95,6 @@ private:
     std::deque<Job> jobs_; // the front one is being performed by the worker
     bool failed_ = false;
     bool stopping_ = false;
-    bool loaded_ = false;          // the SoundFont is in
     bool driverAfterLoad_ = false; // a driver without a callback waits for the SoundFont
     unsigned periodsSeen_ = 0;     // the worker's own: the renderer's count at its last look
     bool audioLost_ = false;       // the worker's own

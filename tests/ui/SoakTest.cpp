@@ -130,7 +130,7 @@ protected:
         else if (kind == 2)
             (Pick(2) ? form->Menus().high : form->Menus().low)->trigger();
         else if (heldKeys.empty()) // a held key would be released on another channel or panel
-            std::array{form->Menus(true).popupPercussion,
+            std::array{form->Menus(true).soundPopup->actions().last(),
                        OpenGroup(form->Menus(true).soundPopup, 0)->actions()[0],
                        form->Menus(true).keyboard[0], form->Menus(true).keyboard[1],
                        form->Menus(true).keyboard[2]}[Pick(5)]

@@ -53,7 +53,7 @@ TEST_F(Sound, TheMenusOfTheLanguageInForceChooseMarkAndNameTheSound) {
     shown("ｸﾞﾛｯｹﾝｼｭﾋﾟｰﾙ", {{1, -1}, {1, 1}}, {});
     Item(form->Menus(true).sound, 3, 0)->trigger();
     shown("ｱｺｰｽﾃｨｯｸ ｷﾞﾀｰ(ﾅｲﾛﾝ)", {{3, -1}, {3, 0}}, {});
-    form->Menus(true).percussion->trigger();
+    form->Menus(true).sound->actions().last()->trigger();
     shown("ﾊﾟｰｶｯｼｮﾝ", {{16, -1}}, {});
 }
 
