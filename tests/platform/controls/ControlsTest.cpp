@@ -3,7 +3,6 @@
 #include <string>
 #include <tuple>
 
-#include "platform/controls/DeferredIconStyle.h"
 #include "platform/controls/Panel.h"
 
 using namespace platform;
@@ -36,16 +35,4 @@ TEST(PanelLook, BevelsAndBorderFromTheEdgeInwards) {
     }
 }
 
-// The icons the style defers are still the base style's pictures when drawn; the others pass through.
-TEST(DeferredIconStyle, IconsAreTheBaseStylesPictures) {
-    TDeferredIconStyle style;
-    for (QStyle::StandardPixmap which :
-         {QStyle::SP_ToolBarHorizontalExtensionButton, QStyle::SP_ToolBarVerticalExtensionButton,
-          QStyle::SP_DialogOkButton}) {
-        const QIcon icon = style.standardIcon(which);
-        EXPECT_FALSE(icon.isNull()) << which; // a tool button draws no null icon
-        EXPECT_EQ(icon.pixmap(16).toImage(), style.baseStyle()->standardIcon(which).pixmap(16).toImage())
-            << which;
-    }
-}
 } // namespace
